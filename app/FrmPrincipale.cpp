@@ -1,0 +1,244 @@
+#include "FrmPrincipale.h"
+
+#include "CalculDegagements.h"
+#include "Gabarit.h"
+#include "Plateforme.h"
+#include "Produit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QValidator>
+
+using Gabarit::placer;
+
+namespace {
+
+const QColor Vert(0, 192, 0);
+
+// Whatever reaches the box without passing the key filter (paste, drop, middle click)
+// must still leave nothing but digits in it.
+class ValidateurChiffres : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &texte, int &) const override
+    {
+        if (QueDesChiffres(texte))
+            return Acceptable;
+        Plateforme::courante().bip();
+        return Invalid;
+    }
+};
+
+// The character code a key press types, as the key filter sees it; 0 for keys that type nothing.
+qint16 codeTape(const QKeyEvent *e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    // Ctrl+letter types a control code (Ctrl+V is 22) even where the platform reports no text.
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return static_cast<qint16>(e->key() - Qt::Key_A + 1);
+    const QString texte = e->text();
+    if (texte.isEmpty())
+        return 0;
+    return static_cast<qint16>(texte.front().unicode());
+}
+
+} // namespace
+
+FrmPrincipale::FrmPrincipale(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FrmPrincipale"));
+    setWindowTitle(Produit::Titre);
+    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
+    setFont(Gabarit::police());
+    creerControles();
+    creerMenu();
+    Form_Load();
+}
+
+FrmPrincipale::~FrmPrincipale() = default;
+
+void FrmPrincipale::creerControles()
+{
+    auto *fond = new QWidget(this);
+    fond->setObjectName(QStringLiteral("Fond"));
+    fond->setFixedSize(Gabarit::px(6870), Gabarit::px(4530));
+    QPalette vert = fond->palette();
+    vert.setColor(QPalette::Window, Vert);
+    fond->setPalette(vert);
+    fond->setAutoFillBackground(true);
+    setCentralWidget(fond);
+
+    Text1 = new QLineEdit(fond);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    placer(Text1, 3000, 3840, 1095, 285);
+    Text1->setMaxLength(6);
+    Text1->setValidator(new ValidateurChiffres(Text1));
+    Text1->installEventFilter(this);
+
+    Frame1 = new QGroupBox(QStringLiteral("Calcul des dégagements"), fond);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    placer(Frame1, 120, 960, 6615, 2535);
+
+    // Result lines 1 to 4 (Label2 to Label5), top to bottom inside the frame.
+    const int hauts[] = { 600, 1080, 1560, 1920 };
+    for (int i = 0; i < 4; ++i) {
+        auto *ligne = new QLabel(Frame1);
+        ligne->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        placer(ligne, 240, hauts[i], 6135, 375);
+        ligne->setFont(Gabarit::police(12));
+        m_lignes[i] = ligne;
+    }
+
+    CmdCalculer = new QPushButton(QStringLiteral("Calculer"), fond);
+    CmdCalculer->setObjectName(QStringLiteral("CmdCalculer"));
+    placer(CmdCalculer, 4800, 3720, 1455, 495);
+    CmdCalculer->setDefault(true);
+    CmdCalculer->setToolTip(QStringLiteral("Calcul des dégagements"));
+    connect(CmdCalculer, &QPushButton::clicked, this, &FrmPrincipale::CmdCalculer_Click);
+
+    auto *description = new QLabel(
+        QStringLiteral("Ce logiciel permet de calculer le nombre et la largeur des dégagements "
+                       "(portes, sorties, issues, ...). Il est l'application de l'article CO 38 "
+                       "du réglement de sécurité des Etablissements Recevant du Public du 25 juin "
+                       "1980 modifé."),
+        fond);
+    description->setObjectName(QStringLiteral("Label6"));
+    placer(description, 120, 120, 6735, 855);
+    description->setFont(Gabarit::police(8.25, true));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *invite = new QLabel(QStringLiteral("Nombre de personnes :"), fond);
+    invite->setObjectName(QStringLiteral("Label1"));
+    placer(invite, 1080, 3840, 1815, 255);
+
+    setTabOrder(Text1, CmdCalculer);
+}
+
+void FrmPrincipale::creerMenu()
+{
+    auto ajouterMenu = [this](const char *nom, const QString &titre) {
+        QMenu *menu = menuBar()->addMenu(titre);
+        menu->setObjectName(QLatin1String(nom));
+        return menu;
+    };
+    auto ajouterEntree = [this](QMenu *menu, const char *nom, const QString &titre,
+                             const QKeySequence &raccourci, void (FrmPrincipale::*gestionnaire)()) {
+        QAction *entree = menu->addAction(titre);
+        entree->setObjectName(QLatin1String(nom));
+        entree->setShortcut(raccourci);
+        connect(entree, &QAction::triggered, this, gestionnaire);
+    };
+
+    QMenu *fichier = ajouterMenu("Fichier", QStringLiteral("&Fichier"));
+    ajouterEntree(fichier, "Imprime", QStringLiteral("Im&primer le résultat"), {},
+        &FrmPrincipale::Imprime_Click);
+    fichier->addSeparator()->setObjectName(QStringLiteral("Barre1"));
+    ajouterEntree(fichier, "Quitter", QStringLiteral("&Quitter"),
+        QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmPrincipale::Quitter_Click);
+
+    ajouterEntree(ajouterMenu("References", QStringLiteral("&Références")), "Article",
+        QStringLiteral("A&rticle CO 38"), {}, &FrmPrincipale::Article_Click);
+    ajouterEntree(ajouterMenu("Maj", QStringLiteral("&Mise à jour")), "SiteInternet",
+        QStringLiteral("&Site Internet"), {}, &FrmPrincipale::SiteInternet_Click);
+    ajouterEntree(ajouterMenu("Help", QStringLiteral("&?")), "Apropos",
+        QStringLiteral("&A propos de Salvanor - Dégagements"), QKeySequence(Qt::Key_F1),
+        &FrmPrincipale::Apropos_Click);
+}
+
+void FrmPrincipale::Form_Load()
+{
+    setFixedSize(Gabarit::px(6870), Gabarit::px(4530) + menuBar()->sizeHint().height());
+    Gabarit::centrer(this);
+    Text1->setFocus();
+}
+
+void FrmPrincipale::CmdCalculer_Click()
+{
+    for (QLabel *ligne : m_lignes)
+        ligne->clear();
+
+    const QString texte = Text1->text();
+    const std::optional<qint32> personnes
+        = texte == QLatin1String("0") ? std::nullopt : ConvertirNombre(texte);
+    if (!personnes) {
+        Plateforme::courante().avertir(
+            this, QStringLiteral("Erreur"), QStringLiteral("Indiquez un nombre de personnes"));
+        Text1->clear();
+        return;
+    }
+
+    Text1->clear();
+    const LignesResultat lignes = CalculDegagements(*personnes);
+    for (int i = 0; i < 4; ++i)
+        m_lignes[i]->setText(lignes[i]);
+    Text1->setFocus();
+}
+
+void FrmPrincipale::Text1_KeyPress(qint16 &keyAscii)
+{
+    if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8)
+        return;
+    Plateforme::courante().bip();
+    keyAscii = 0;
+}
+
+bool FrmPrincipale::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == Text1 && evenement->type() == QEvent::KeyPress) {
+        qint16 code = codeTape(static_cast<QKeyEvent *>(evenement));
+        if (code != 0) {
+            Text1_KeyPress(code);
+            if (code == 0)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+void FrmPrincipale::keyPressEvent(QKeyEvent *evenement)
+{
+    // Qt has default buttons only in dialogs: Enter anywhere in the window presses "Calculer".
+    if (evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) {
+        CmdCalculer->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(evenement);
+}
+
+void FrmPrincipale::Imprime_Click()
+{ }
+
+void FrmPrincipale::Quitter_Click()
+{
+    // Ends at once: windows are hidden, never closed, so no close handler runs.
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        fenetre->hide();
+    QCoreApplication::exit(0);
+}
+
+void FrmPrincipale::Article_Click()
+{ }
+
+void FrmPrincipale::SiteInternet_Click()
+{ }
+
+void FrmPrincipale::Apropos_Click()
+{ }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class FrmPrincipale : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FrmPrincipale(QWidget *parent = nullptr);
+    ~FrmPrincipale() override;
+
+    void CmdCalculer_Click();
+    // Key filter of the person-count box: sets `keyAscii` to 0 to discard the character.
+    void Text1_KeyPress(qint16 &keyAscii);
+    void Imprime_Click();
+    void Quitter_Click();
+    void Article_Click();
+    void SiteInternet_Click();
+    void Apropos_Click();
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+
+private:
+    void creerControles();
+    void creerMenu();
+    void Form_Load();
+
+    QLineEdit *Text1 = nullptr;
+    QPushButton *CmdCalculer = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    // Label2 to Label5: result lines 1 to 4.
+    std::array<QLabel *, 4> m_lignes {};
+};

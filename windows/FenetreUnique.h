@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// One instance of a secondary window for the whole program: created on first use,
+// shown modeless and without owner, brought to the front while open, and built afresh
+// (so loaded again) after it was closed.
+template <class Fenetre> class FenetreUnique
+{
+public:
+    FenetreUnique() = default;
+    FenetreUnique(const FenetreUnique &) = delete;
+    FenetreUnique &operator=(const FenetreUnique &) = delete;
+    ~FenetreUnique() { delete m_fenetre; }
+
+    Fenetre *afficher()
+    {
+        if (!m_fenetre) {
+            m_fenetre = new Fenetre;
+            m_fenetre->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_fenetre->show();
+        m_fenetre->raise();
+        m_fenetre->activateWindow();
+        return m_fenetre;
+    }
+
+    Fenetre *instance() const { return m_fenetre; }
+
+private:
+    QPointer<Fenetre> m_fenetre;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// Layout helpers shared by every window. Positions are kept in twips, as designed
+// (1440 to the inch); Qt works in device-independent pixels at 96 to the inch.
+namespace Gabarit {
+
+constexpr int TwipsParPixel = 15;
+
+constexpr int px(int twips)
+{
+    // Round half away from zero so negative positions (lines that start off-window) stay symmetric.
+    return twips >= 0 ? (twips + TwipsParPixel / 2) / TwipsParPixel
+                      : -((-twips + TwipsParPixel / 2) / TwipsParPixel);
+}
+
+constexpr QRect rect(int gauche, int haut, int largeur, int hauteur)
+{
+    return QRect(px(gauche), px(haut), px(largeur), px(hauteur));
+}
+
+// Places a control at a position given in twips.
+void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+
+// The dialog font the windows were drawn with, at `points` (8.25 pt by default).
+QFont police(qreal points = 8.25, bool gras = false);
+
+// Maps the historic Windows font names onto installed fonts with close metrics.
+void installerSubstitutions();
+
+// Centres a top-level window on its whole screen, size unchanged.
+void centrer(QWidget *fenetre);
+
+} // namespace Gabarit
