@@ -223,8 +223,70 @@ void FrmPrincipale::keyPressEvent(QKeyEvent *evenement)
     QMainWindow::keyPressEvent(evenement);
 }
 
+namespace {
+
+const QString Filet(49, u'-');
+
+// Busy pointer for the whole printout, restored however it ends.
+class Sablier
+{
+public:
+    Sablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sablier() { retablir(); }
+    void retablir()
+    {
+        if (std::exchange(m_actif, false))
+            QApplication::restoreOverrideCursor();
+    }
+
+private:
+    bool m_actif = true;
+};
+
+} // namespace
+
+void FrmPrincipale::setFabriqueImprimante(FabriqueImprimante fabrique)
+{
+    m_fabriqueImprimante = std::move(fabrique);
+}
+
 void FrmPrincipale::Imprime_Click()
-{ }
+{
+    Sablier sablier;
+    QString erreur;
+    std::unique_ptr<Imprimante> Printer = m_fabriqueImprimante(erreur);
+    if (Printer) {
+        imprimerPage(*Printer);
+        if (Printer->endDoc())
+            return;
+        erreur = Printer->erreur();
+    }
+    sablier.retablir();
+    Plateforme::courante().avertir(this, QStringLiteral("Erreur"),
+        QStringLiteral("Le résultat n'a pas été imprimé : %1.").arg(erreur));
+}
+
+void FrmPrincipale::imprimerPage(Imprimante &Printer) const
+{
+    Printer.setFontName(QStringLiteral("Arial"));
+    Printer.setFontSize(12);
+    Printer.setCurrentY(500);
+    Printer.setCurrentX(500);
+    Printer.print(Filet);
+    Printer.setFontSize(8);
+    Printer.setCurrentX(500);
+    Printer.print(QStringLiteral("SalvaNOR - Dégagements v.") + Produit::Version);
+    Printer.setCurrentX(500);
+    Printer.setFontSize(12);
+    Printer.print(Filet);
+    Printer.print(QString());
+    for (const QLabel *ligne : m_lignes) {
+        Printer.setCurrentX(500);
+        Printer.print(ligne->text());
+    }
+    Printer.setCurrentX(500);
+    Printer.print(Filet);
+}
 
 void FrmPrincipale::Quitter_Click()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Imprimante.h"
+
 #include <QMainWindow>
 #include <array>
 
@@ -25,6 +27,9 @@ public:
     void SiteInternet_Click();
     void Apropos_Click();
 
+    // Where the printout goes; the default printer unless replaced (tests).
+    void setFabriqueImprimante(FabriqueImprimante fabrique);
+
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
     void keyPressEvent(QKeyEvent *evenement) override;
@@ -33,10 +38,12 @@ private:
     void creerControles();
     void creerMenu();
     void Form_Load();
+    void imprimerPage(Imprimante &Printer) const;
 
     QLineEdit *Text1 = nullptr;
     QPushButton *CmdCalculer = nullptr;
     QGroupBox *Frame1 = nullptr;
     // Label2 to Label5: result lines 1 to 4.
     std::array<QLabel *, 4> m_lignes {};
+    FabriqueImprimante m_fabriqueImprimante = imprimanteParDefaut;
 };
