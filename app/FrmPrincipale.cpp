@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QValidator>
 
+using Gabarit::etiquette;
 using Gabarit::placer;
+using Gabarit::police;
 
 namespace {
 
@@ -79,10 +81,7 @@ void FrmPrincipale::creerControles()
     auto *fond = new QWidget(this);
     fond->setObjectName(QStringLiteral("Fond"));
     fond->setFixedSize(Gabarit::px(6870), Gabarit::px(4530));
-    QPalette vert = fond->palette();
-    vert.setColor(QPalette::Window, Vert);
-    fond->setPalette(vert);
-    fond->setAutoFillBackground(true);
+    Gabarit::fond(fond, Vert);
     setCentralWidget(fond);
 
     Text1 = new QLineEdit(fond);
@@ -96,15 +95,11 @@ void FrmPrincipale::creerControles()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placer(Frame1, 120, 960, 6615, 2535);
 
-    // Result lines 1 to 4 (Label2 to Label5), top to bottom inside the frame.
-    const int hauts[] = { 600, 1080, 1560, 1920 };
-    for (int i = 0; i < 4; ++i) {
-        auto *ligne = new QLabel(Frame1);
-        ligne->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        placer(ligne, 240, hauts[i], 6135, 375);
-        ligne->setFont(Gabarit::police(12));
-        m_lignes[i] = ligne;
-    }
+    // Result lines 1 to 4, top to bottom inside the frame.
+    m_lignes = { etiquette(Frame1, "Label2", {}, { 240, 600, 6135, 375 }, police(12)),
+        etiquette(Frame1, "Label3", {}, { 240, 1080, 6135, 375 }, police(12)),
+        etiquette(Frame1, "Label4", {}, { 240, 1560, 6135, 375 }, police(12)),
+        etiquette(Frame1, "Label5", {}, { 240, 1920, 6135, 375 }, police(12)) };
 
     CmdCalculer = new QPushButton(QStringLiteral("Calculer"), fond);
     CmdCalculer->setObjectName(QStringLiteral("CmdCalculer"));
@@ -113,21 +108,15 @@ void FrmPrincipale::creerControles()
     CmdCalculer->setToolTip(QStringLiteral("Calcul des dégagements"));
     connect(CmdCalculer, &QPushButton::clicked, this, &FrmPrincipale::CmdCalculer_Click);
 
-    auto *description = new QLabel(
+    etiquette(fond, "Label6",
         QStringLiteral("Ce logiciel permet de calculer le nombre et la largeur des dégagements "
                        "(portes, sorties, issues, ...). Il est l'application de l'article CO 38 "
                        "du réglement de sécurité des Etablissements Recevant du Public du 25 juin "
                        "1980 modifé."),
-        fond);
-    description->setObjectName(QStringLiteral("Label6"));
-    placer(description, 120, 120, 6735, 855);
-    description->setFont(Gabarit::police(8.25, true));
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    auto *invite = new QLabel(QStringLiteral("Nombre de personnes :"), fond);
-    invite->setObjectName(QStringLiteral("Label1"));
-    placer(invite, 1080, 3840, 1815, 255);
+        { 120, 120, 6735, 855 }, police(8.25, true))
+        ->setWordWrap(true);
+    etiquette(fond, "Label1", QStringLiteral("Nombre de personnes :"), { 1080, 3840, 1815, 255 },
+        police());
 
     setTabOrder(Text1, CmdCalculer);
 }
@@ -297,10 +286,16 @@ void FrmPrincipale::Quitter_Click()
 }
 
 void FrmPrincipale::Article_Click()
-{ }
+{
+    m_article.afficher();
+}
 
 void FrmPrincipale::SiteInternet_Click()
-{ }
+{
+    m_siteInternet.afficher();
+}
 
 void FrmPrincipale::Apropos_Click()
-{ }
+{
+    m_aPropos.afficher();
+}

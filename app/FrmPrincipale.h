@@ -1,6 +1,10 @@
 #pragma once
 
+#include "FenetreUnique.h"
+#include "FrmCO38.h"
+#include "FrmInternet.h"
 #include "Imprimante.h"
+#include "frmAbout.h"
 
 #include <QMainWindow>
 #include <array>
@@ -46,4 +50,7 @@ private:
     // Label2 to Label5: result lines 1 to 4.
     std::array<QLabel *, 4> m_lignes {};
     FabriqueImprimante m_fabriqueImprimante = imprimanteParDefaut;
+    FenetreUnique<FrmCO38> m_article;
+    FenetreUnique<FrmInternet> m_siteInternet;
+    FenetreUnique<frmAbout> m_aPropos;
 };

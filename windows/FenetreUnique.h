@@ -20,9 +20,12 @@ public:
             m_fenetre = new Fenetre;
             m_fenetre->setAttribute(Qt::WA_DeleteOnClose);
         }
+        const bool dejaOuverte = m_fenetre->isVisible();
         m_fenetre->show();
-        m_fenetre->raise();
-        m_fenetre->activateWindow();
+        if (dejaOuverte) {
+            m_fenetre->raise();
+            m_fenetre->activateWindow();
+        }
         return m_fenetre;
     }
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -10,6 +11,25 @@ namespace Gabarit {
 void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur)
 {
     w->setGeometry(rect(gauche, haut, largeur, hauteur));
+}
+
+QLabel *etiquette(
+    QWidget *parent, const char *nom, const QString &texte, const QRect &twips, const QFont &police)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QLatin1String(nom));
+    placer(l, twips.x(), twips.y(), twips.width(), twips.height());
+    l->setFont(police);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+void fond(QWidget *w, const QColor &couleur)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, couleur);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
 }
 
 QFont police(qreal points, bool gras)

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 
+class QColor;
+class QLabel;
 class QWidget;
 
 // Layout helpers shared by every window. Positions are kept in twips, as designed
@@ -25,6 +27,13 @@ constexpr QRect rect(int gauche, int haut, int largeur, int hauteur)
 
 // Places a control at a position given in twips.
 void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+
+// A label named `nom`, placed in twips; transparent unless the caller fills it.
+QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
+    const QFont &police);
+
+// Paints a window's (or container's) background in a plain colour.
+void fond(QWidget *w, const QColor &couleur);
 
 // The dialog font the windows were drawn with, at `points` (8.25 pt by default).
 QFont police(qreal points = 8.25, bool gras = false);

@@ -1,0 +1,53 @@
+#include "Animation.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMovie>
+
+namespace {
+const QString NomClip = QStringLiteral("sanim.gif");
+QString dossierImpose;
+} // namespace
+
+Animation::Animation(QWidget *parent)
+    : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+bool Animation::open(const QString &chemin)
+{
+    delete m_clip;
+    m_clip = new QMovie(chemin, QByteArray(), this);
+    if (!m_clip->isValid()) {
+        delete m_clip;
+        m_clip = nullptr;
+        return false;
+    }
+    m_clip->setCacheMode(QMovie::CacheAll);
+    setMovie(m_clip);
+    return true;
+}
+
+void Animation::play()
+{
+    if (m_clip)
+        m_clip->start();
+}
+
+QString Animation::cheminClip()
+{
+    if (!dossierImpose.isEmpty())
+        return dossierImpose + u'/' + NomClip;
+    const QString aCote = QCoreApplication::applicationDirPath() + u'/' + NomClip;
+#ifdef SALVANOR_DATADIR
+    if (!QFileInfo::exists(aCote))
+        return QStringLiteral(SALVANOR_DATADIR) + u'/' + NomClip;
+#endif
+    return aCote;
+}
+
+void Animation::setDossierClip(const QString &dossier)
+{
+    dossierImpose = dossier;
+}

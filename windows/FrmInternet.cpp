@@ -1,0 +1,130 @@
+#include "FrmInternet.h"
+
+#include "Animation.h"
+#include "Gabarit.h"
+#include "Ligne.h"
+#include "Logo.h"
+#include "Plateforme.h"
+#include "Produit.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+using Gabarit::etiquette;
+using Gabarit::police;
+
+namespace {
+
+// The program of the historic command line exists on old Windows machines only; elsewhere the
+// site opens in the user's default browser.
+bool demarrerNavigateur(const QString &programme, const QString &adresse)
+{
+#ifdef Q_OS_WIN
+    if (QFileInfo::exists(programme + QStringLiteral(".exe")))
+        return Plateforme::courante().lancer(programme, { adresse });
+#else
+    Q_UNUSED(programme)
+#endif
+    const QUrl url(QStringLiteral("https://") + adresse);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return Plateforme::courante().lancer(QStringLiteral("xdg-open"), { url.toString() });
+#else
+    return QDesktopServices::openUrl(url);
+#endif
+}
+
+} // namespace
+
+FrmInternet::FrmInternet(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmInternet"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
+    setFont(police());
+    setFixedSize(Gabarit::px(5370), Gabarit::px(3315));
+    Gabarit::fond(this, Qt::white);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Gabarit::placer(Command1, 4080, 3000, 1183, 255);
+    Command1->setToolTip(QStringLiteral("OK"));
+    connect(Command1, &QPushButton::clicked, this, &FrmInternet::Command1_Click);
+
+    Animation1 = Logo::animation(this, 1335, Qt::white);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Gabarit::placer(Image2, 3720, 2280, 240, 240);
+    Image2->setPixmap(QIcon(QStringLiteral(":/icones/web.ico")).pixmap(16, 16));
+    Image2->setToolTip(QStringLiteral("Accès au site"));
+    Image2->setCursor(Qt::PointingHandCursor);
+    Image2->installEventFilter(this);
+
+    // Taller than designed, from just under the line: an e-mail address of any real length
+    // needs a second line at this size.
+    etiquette(this, "Label3", QStringLiteral("Contact : ") + Produit::Contact,
+        { 960, 2775, 2775, 540 }, police(9.75, true))
+        ->setWordWrap(true);
+    etiquette(this, "Label2", Produit::SiteInternet, { 1320, 2280, 2295, 375 }, police(12, true));
+    auto *texte = etiquette(this, "Label1",
+        QStringLiteral("Mises à jour et téléchargements gratuits de logiciels spécifiques "
+                       "sécurité et textes officiels"),
+        { 120, 1560, 5175, 615 }, police(9.75, true));
+    texte->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    texte->setWordWrap(true);
+    const QColor trait = palette().color(QPalette::WindowText);
+    new Ligne(this, QStringLiteral("Line2"), 0, 5400, 2760, trait);
+    new Ligne(this, QStringLiteral("Line1"), 0, 5400, 1560, trait);
+    Logo::image(this);
+
+    Form_Load();
+}
+
+void FrmInternet::Form_Load()
+{
+    Gabarit::centrer(this);
+    Logo::demarrer(Animation1);
+    Command1->setFocus();
+}
+
+void FrmInternet::Image2_Click()
+{
+    // The historic command line: the browser's fixed path, one blank, the site address.
+    const QString programme = QStringLiteral("C:\\program files\\internet explorer\\iexplore");
+    if (!demarrerNavigateur(programme, Produit::SiteInternet))
+        Plateforme::courante().avertir(this, QStringLiteral("Erreur"),
+            QStringLiteral("Le navigateur n'a pas pu être démarré.\n"
+                           "Pour consulter le site, tapez l'adresse https://%1 dans votre "
+                           "navigateur.")
+                .arg(Produit::SiteInternet));
+}
+
+void FrmInternet::Command1_Click()
+{
+    close();
+}
+
+bool FrmInternet::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == Image2 && evenement->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(evenement)->button() == Qt::LeftButton) {
+        Image2_Click();
+        return true;
+    }
+    return QDialog::eventFilter(objet, evenement);
+}
+
+void FrmInternet::keyPressEvent(QKeyEvent *evenement)
+{
+    // "OK" is not the cancel button: Escape does nothing.
+    if (evenement->key() == Qt::Key_Escape && evenement->modifiers() == Qt::NoModifier)
+        return;
+    QDialog::keyPressEvent(evenement);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class Animation;
+class QLabel;
+class QPushButton;
+
+// Where to find updates: the product's web site, reached by clicking the web icon.
+class FrmInternet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmInternet(QWidget *parent = nullptr);
+
+    void Image2_Click();
+    void Command1_Click();
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+
+private:
+    void Form_Load();
+
+    QPushButton *Command1 = nullptr;
+    Animation *Animation1 = nullptr;
+    QLabel *Image2 = nullptr;
+};
