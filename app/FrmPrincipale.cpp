@@ -90,6 +90,9 @@ void FrmPrincipale::creerControles()
     Text1->setMaxLength(6);
     Text1->setValidator(new ValidateurChiffres(Text1));
     Text1->installEventFilter(this);
+    Text1->setAccessibleName(QStringLiteral("Nombre de personnes"));
+    Text1->setAccessibleDescription(QStringLiteral(
+        "Effectif admis : des chiffres seulement, six au plus ; Entrée lance le calcul"));
 
     Frame1 = new QGroupBox(QStringLiteral("Calcul des dégagements"), fond);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -100,12 +103,18 @@ void FrmPrincipale::creerControles()
         etiquette(Frame1, "Label3", {}, { 240, 1080, 6135, 375 }, police(12)),
         etiquette(Frame1, "Label4", {}, { 240, 1560, 6135, 375 }, police(12)),
         etiquette(Frame1, "Label5", {}, { 240, 1920, 6135, 375 }, police(12)) };
+    // A result line's accessible name is its text, so a screen reader reads the result.
+    for (int i = 0; i < 4; ++i)
+        m_lignes[i]->setAccessibleDescription(QStringLiteral("Résultat, ligne %1").arg(i + 1));
 
     CmdCalculer = new QPushButton(QStringLiteral("Calculer"), fond);
     CmdCalculer->setObjectName(QStringLiteral("CmdCalculer"));
     placer(CmdCalculer, 4800, 3720, 1455, 495);
     CmdCalculer->setDefault(true);
     CmdCalculer->setToolTip(QStringLiteral("Calcul des dégagements"));
+    CmdCalculer->setAccessibleName(QStringLiteral("Calculer"));
+    CmdCalculer->setAccessibleDescription(
+        QStringLiteral("Calcule le nombre et la largeur des dégagements"));
     connect(CmdCalculer, &QPushButton::clicked, this, &FrmPrincipale::CmdCalculer_Click);
 
     etiquette(fond, "Label6",

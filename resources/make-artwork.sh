@@ -48,8 +48,8 @@ python3 "$here/ico.py" "$here/icones/web.ico" \
     "$(raw 32 4 "$work/web.png")" "$(raw 32 8 "$work/web.png")" \
     "$(raw 48 4 "$work/web.png")" "$(raw 48 8 "$work/web.png")"
 # Larger renderings of the application icon, for desktop menus.
-for s in 48 64 128 256; do
-    convert "$work/app.png" -resize "${s}x${s}" "$here/icones/salvanor-$s.png"
+for s in 16 32 48 64 128 256; do
+    convert "$work/app.png" -resize "${s}x${s}" -strip "$here/icones/salvanor-$s.png"
 done
 
 convert -size 233x87 xc:white \

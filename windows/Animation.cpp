@@ -1,6 +1,7 @@
 #include "Animation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMovie>
 
@@ -40,11 +41,10 @@ QString Animation::cheminClip()
     if (!dossierImpose.isEmpty())
         return dossierImpose + u'/' + NomClip;
     const QString aCote = QCoreApplication::applicationDirPath() + u'/' + NomClip;
-#ifdef SALVANOR_DATADIR
-    if (!QFileInfo::exists(aCote))
-        return QStringLiteral(SALVANOR_DATADIR) + u'/' + NomClip;
-#endif
-    return aCote;
+    if (QFileInfo::exists(aCote))
+        return aCote;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath()
+        + QStringLiteral("/" SALVANOR_DATADIR_RELATIF "/") + NomClip);
 }
 
 void Animation::setDossierClip(const QString &dossier)

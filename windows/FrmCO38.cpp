@@ -23,6 +23,8 @@ FrmCO38::FrmCO38(QWidget *parent)
     Command2->setObjectName(QStringLiteral("Command2"));
     Gabarit::placer(Command2, 6240, 5880, 1215, 375);
     Command2->setToolTip(QStringLiteral("Fermer"));
+    Command2->setAccessibleName(QStringLiteral("Fermer"));
+    Command2->setAccessibleDescription(QStringLiteral("Ferme la fenêtre de l'article CO 38"));
     connect(Command2, &QPushButton::clicked, this, &FrmCO38::Command2_Click);
 
     Label1 = Gabarit::etiquette(
@@ -30,6 +32,7 @@ FrmCO38::FrmCO38(QWidget *parent)
     Label1->setWordWrap(true);
     Gabarit::fond(Label1, fondMenu);
     Label1->setForegroundRole(QPalette::WindowText);
+    Label1->setAccessibleDescription(QStringLiteral("Texte de l'article CO 38"));
 
     Form_Load();
 }

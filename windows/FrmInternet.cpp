@@ -55,6 +55,8 @@ FrmInternet::FrmInternet(QWidget *parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     Gabarit::placer(Command1, 4080, 3000, 1183, 255);
     Command1->setToolTip(QStringLiteral("OK"));
+    Command1->setAccessibleName(QStringLiteral("OK"));
+    Command1->setAccessibleDescription(QStringLiteral("Ferme la fenêtre du site Internet"));
     connect(Command1, &QPushButton::clicked, this, &FrmInternet::Command1_Click);
 
     Animation1 = Logo::animation(this, 1335, Qt::white);
@@ -64,6 +66,9 @@ FrmInternet::FrmInternet(QWidget *parent)
     Gabarit::placer(Image2, 3720, 2280, 240, 240);
     Image2->setPixmap(QIcon(QStringLiteral(":/icones/web.ico")).pixmap(16, 16));
     Image2->setToolTip(QStringLiteral("Accès au site"));
+    Image2->setAccessibleName(QStringLiteral("Accès au site"));
+    Image2->setAccessibleDescription(
+        QStringLiteral("Ouvre https://%1 dans le navigateur").arg(Produit::SiteInternet));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
 

@@ -15,6 +15,8 @@ Animation *animation(QWidget *fenetre, int hauteurTwips, const QColor &fond)
     Gabarit::placer(a, 120, 0, 1695, hauteurTwips);
     Gabarit::fond(a, fond);
     a->setToolTip(Bulle);
+    a->setAccessibleName(QStringLiteral("Animation du logo SalvaNOR"));
+    a->setAccessibleDescription(Bulle);
     a->hide();
     return a;
 }
@@ -27,6 +29,8 @@ QLabel *image(QWidget *fenetre)
     i->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     i->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     i->setToolTip(Bulle);
+    i->setAccessibleName(QStringLiteral("Logo SalvaNOR"));
+    i->setAccessibleDescription(Bulle);
     return i;
 }
 

@@ -35,6 +35,8 @@ frmAbout::frmAbout(QWidget *parent)
     Gabarit::placer(cmdOK, 3840, 2985, 1260, 345);
     cmdOK->setDefault(true);
     cmdOK->setToolTip(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleDescription(QStringLiteral("Ferme la fenêtre À propos"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     etiquette(this, "Label1", QStringLiteral("Logiciel gratuit, fourni sans garantie."),
