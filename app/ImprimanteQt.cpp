@@ -8,12 +8,35 @@
 #include <QTemporaryFile>
 
 #ifdef SALVANOR_CUPS
+#include <QLibrary>
 #include <cups/cups.h>
 #endif
 
 namespace {
 
 constexpr qreal TwipsParPouce = 1440.0;
+
+#ifdef SALVANOR_CUPS
+// libcups is loaded at the first printout, as Qt's own print plugin does: linked in, it would
+// bring its thirty libraries into every start of the program.
+struct Cups
+{
+    decltype(&::cupsPrintFile) printFile = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+
+    static const Cups &bibliotheque()
+    {
+        static const Cups cups = [] {
+            QLibrary lib(QStringLiteral("cups"), 2);
+            return Cups { reinterpret_cast<decltype(&::cupsPrintFile)>(
+                              lib.resolve("cupsPrintFile")),
+                reinterpret_cast<decltype(&::cupsLastErrorString)>(
+                    lib.resolve("cupsLastErrorString")) };
+        }();
+        return cups;
+    }
+};
+#endif
 
 // The layer over QPainter. Where CUPS is available the page is rendered to a PDF and
 // submitted with libcups, whose answer says whether the job was really accepted; Qt's own
@@ -84,12 +107,17 @@ public:
             return false;
         }
 #ifdef SALVANOR_CUPS
+        const Cups &cups = Cups::bibliotheque();
+        if (!cups.printFile || !cups.lastErrorString) {
+            m_erreur = QStringLiteral("la bibliothèque d'impression CUPS est introuvable");
+            return false;
+        }
         const QByteArray nom = m_nom.toLocal8Bit();
-        if (cupsPrintFile(nom.constData(), QFile::encodeName(m_pdf.fileName()).constData(),
+        if (cups.printFile(nom.constData(), QFile::encodeName(m_pdf.fileName()).constData(),
                 "SalvaNOR - Dégagements", 0, nullptr)
             == 0) {
             m_erreur = QStringLiteral("l'imprimante « %1 » refuse le travail (%2)")
-                           .arg(m_nom, QString::fromLocal8Bit(cupsLastErrorString()));
+                           .arg(m_nom, QString::fromLocal8Bit(cups.lastErrorString()));
             return false;
         }
 #endif

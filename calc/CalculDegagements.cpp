@@ -1,5 +1,6 @@
 #include "CalculDegagements.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -46,10 +47,7 @@ LignesResultat CalculDegagements(qint32 n)
 
 bool QueDesChiffres(QStringView texte)
 {
-    for (const QChar c : texte)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
+    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 std::optional<qint32> ConvertirNombre(QStringView texte)

@@ -4,8 +4,8 @@
 
 #include <QList>
 
-// Stand-in for the platform services: counts beeps and records launches. Warnings go to the
-// real message box unless `avertissementsEnregistres` is set, so tests can also catch the box.
+// Stand-in for the platform services: counts beeps. Warnings and program launches go to the
+// real services unless recording is asked for, so tests can also catch the real ones.
 class Enregistreur : public Plateforme
 {
 public:
@@ -31,7 +31,17 @@ public:
             Plateforme::avertir(parent, titre, texte);
     }
 
+    bool lancer(const QString &programme, const QStringList &arguments) override
+    {
+        if (!lancementsEnregistres)
+            return Plateforme::lancer(programme, arguments);
+        lancements.append({ programme, arguments });
+        return true;
+    }
+
     int bips = 0;
     bool avertissementsEnregistres = false;
     QList<Avertissement> avertissements;
+    bool lancementsEnregistres = false;
+    QList<Lancement> lancements;
 };

@@ -40,7 +40,7 @@ QString Animation::cheminClip()
 {
     if (!dossierImpose.isEmpty())
         return dossierImpose + u'/' + NomClip;
-    const QString aCote = QCoreApplication::applicationDirPath() + u'/' + NomClip;
+    QString aCote = QCoreApplication::applicationDirPath() + u'/' + NomClip;
     if (QFileInfo::exists(aCote))
         return aCote;
     return QDir::cleanPath(QCoreApplication::applicationDirPath()

@@ -26,10 +26,8 @@ public:
             m_fenetre->raise();
             m_fenetre->activateWindow();
         }
-        return m_fenetre;
+        return m_fenetre.data();
     }
-
-    Fenetre *instance() const { return m_fenetre; }
 
 private:
     QPointer<Fenetre> m_fenetre;

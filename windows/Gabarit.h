@@ -22,7 +22,7 @@ constexpr int px(int twips)
 
 constexpr QRect rect(int gauche, int haut, int largeur, int hauteur)
 {
-    return QRect(px(gauche), px(haut), px(largeur), px(hauteur));
+    return { px(gauche), px(haut), px(largeur), px(hauteur) };
 }
 
 // Places a control at a position given in twips.

@@ -1,0 +1,179 @@
+// Speed and memory of the calculator, side by side with a bare Qt window where that makes
+// sense. Prints one table; run it with tools/bench.
+#include "CalculDegagements.h"
+#include "FrmPrincipale.h"
+#include "Gabarit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+double mediane(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Demarrage
+{
+    double ms = 0;
+    double rssKio = 0;
+};
+
+// From process start to the first exposure of its window, and the peak RSS by then.
+Demarrage demarrer(const QString &programme)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_LOGGING_RULES", "salvanor.demarrage.debug=true");
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    QElapsedTimer chrono;
+    chrono.start();
+    p.start(programme, {});
+    QByteArray sortie;
+    while (!sortie.contains("fenêtre exposée") && p.waitForReadyRead(10000))
+        sortie += p.readAll();
+    Demarrage d { chrono.nsecsElapsed() / 1e6, 0 };
+    QFile statut(QString("/proc/%1/status").arg(p.processId()));
+    if (statut.open(QIODevice::ReadOnly))
+        for (const QByteArray &ligne : statut.readAll().split('\n'))
+            if (ligne.startsWith("VmHWM:"))
+                d.rssKio = ligne.mid(6).trimmed().split(' ').first().toDouble();
+    p.kill();
+    p.waitForFinished();
+    if (!sortie.contains("fenêtre exposée"))
+        qFatal("%s never showed its window", qPrintable(programme));
+    return d;
+}
+
+double ouvrir(FrmPrincipale &principale, const char *entree, const char *classe)
+{
+    QElapsedTimer chrono;
+    chrono.start();
+    principale.findChild<QAction *>(entree)->trigger();
+    QWidget *fenetre = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits(classe))
+            fenetre = w;
+    while (!fenetre->windowHandle() || !fenetre->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
+    const double ms = chrono.nsecsElapsed() / 1e6;
+    fenetre->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return ms;
+}
+
+void BM_CalculDegagements(benchmark::State &etat)
+{
+    qint32 n = 0;
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(CalculDegagements(n));
+        n = (n + 7919) % 1000000;
+    }
+    etat.SetItemsProcessed(etat.iterations());
+}
+BENCHMARK(BM_CalculDegagements);
+
+class Releve : public benchmark::BenchmarkReporter
+{
+public:
+    bool ReportContext(const Context &) override { return true; }
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs)
+            appelsParSeconde = r.counters.at("items_per_second");
+    }
+    double appelsParSeconde = 0;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Gabarit::installerSubstitutions();
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const int tours = qEnvironmentVariableIntValue("SALVANOR_TOURS") > 0
+        ? qEnvironmentVariableIntValue("SALVANOR_TOURS")
+        : 21;
+
+    // Start-up and memory, the two programs taking turns.
+    std::vector<double> tNous, tNue, mNous, mNue;
+    demarrer(dossier + "/../salvanor-degagements"); // warm the caches for both
+    demarrer(dossier + "/fenetre_nue");
+    for (int i = 0; i < tours; ++i) {
+        const Demarrage a = demarrer(dossier + "/../salvanor-degagements");
+        const Demarrage b = demarrer(dossier + "/fenetre_nue");
+        tNous.push_back(a.ms);
+        mNous.push_back(a.rssKio);
+        tNue.push_back(b.ms);
+        mNue.push_back(b.rssKio);
+    }
+
+    // A calculation as the user does it: type a count, press Enter.
+    FrmPrincipale principale;
+    principale.show();
+    if (!QTest::qWaitForWindowExposed(&principale))
+        qFatal("main window not exposed");
+    auto *saisie = principale.findChild<QLineEdit *>("Text1");
+    std::vector<double> calcul, frappe, entree;
+    for (int i = 0; i < 10000; ++i) {
+        const QString nombre = QString::number(1 + (i * 7919) % 999999);
+        QElapsedTimer chrono;
+        chrono.start();
+        QTest::keyClicks(saisie, nombre);
+        const qint64 tape = chrono.nsecsElapsed();
+        QTest::keyClick(saisie, Qt::Key_Return);
+        const qint64 total = chrono.nsecsElapsed();
+        calcul.push_back(total / 1e3);
+        frappe.push_back(tape / 1e3);
+        entree.push_back((total - tape) / 1e3);
+    }
+
+    std::vector<double> aPropos, article;
+    for (int i = 0; i < 200; ++i) {
+        aPropos.push_back(ouvrir(principale, "Apropos", "frmAbout"));
+        article.push_back(ouvrir(principale, "Article", "FrmCO38"));
+    }
+
+    benchmark::Initialize(&argc, argv);
+    Releve releve;
+    benchmark::RunSpecifiedBenchmarks(&releve);
+
+    const double dNous = mediane(tNous), dNue = mediane(tNue);
+    const double rNous = mediane(mNous), rNue = mediane(mNue);
+    std::printf("\n| Measure | SalvaNOR | Bare Qt window | Ratio | Goal |\n");
+    std::printf("|---|---|---|---|---|\n");
+    std::printf(
+        "| Start-up to window exposed, median of %d runs | %.1f ms | %.1f ms | %.2f | <= 1.3 |\n",
+        tours, dNous, dNue, dNous / dNue);
+    std::printf("| Peak RSS at that moment, median | %.1f MiB | %.1f MiB | %.2f | <= 1.2 |\n",
+        rNous / 1024, rNue / 1024, rNous / rNue);
+    std::printf("| Type a count and press Enter, median of 10000 | %.1f us | | | < 50 us |\n",
+        mediane(calcul));
+    std::printf("| - of which typing the count (key events into the box) | %.1f us | | | |\n",
+        mediane(frappe));
+    std::printf(
+        "| - of which Enter until the four lines are shown | %.1f us | | | |\n", mediane(entree));
+    std::printf("| Open the About window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
+        mediane(aPropos));
+    std::printf("| Open the Article window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
+        mediane(article));
+    std::printf(
+        "| CalculDegagements alone | %.2f M calls/s | | | |\n", releve.appelsParSeconde / 1e6);
+    return 0;
+}
