@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +49,6 @@ private slots:
     void avertissement_data();
     void avertissement();
 
-    void quitterSansFermeture();
     void fermetureParLaBarreDeTitre();
 
 private:
@@ -470,42 +468,6 @@ void TstFrmPrincipale::avertissement()
     QCOMPARE(m_saisie->text(), QString());
     QCOMPARE(m_fenetre->focusWidget(), focus);
     QCOMPARE(m_plateforme->bips, 0);
-}
-
-// Counts close events a window receives.
-class Fermetures : public QObject
-{
-public:
-    int nombre = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Close)
-            ++nombre;
-        return false;
-    }
-};
-
-void TstFrmPrincipale::quitterSansFermeture()
-{
-    Fermetures fermetures;
-    m_fenetre->installEventFilter(&fermetures);
-    QWidget autre;
-    autre.installEventFilter(&fermetures);
-    autre.show();
-    m_fenetre->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
-
-    QEventLoop boucle;
-    QTimer::singleShot(
-        0, this, [&] { QTest::keyClick(m_fenetre.get(), Qt::Key_Q, Qt::ControlModifier); });
-    QTimer garde;
-    garde.setSingleShot(true);
-    connect(&garde, &QTimer::timeout, &boucle, [&] { boucle.exit(1); });
-    garde.start(5000);
-    QCOMPARE(boucle.exec(), 0);
-    QVERIFY(!m_fenetre->isVisible());
-    QVERIFY(!autre.isVisible());
-    QCOMPARE(fermetures.nombre, 0);
 }
 
 void TstFrmPrincipale::fermetureParLaBarreDeTitre()
