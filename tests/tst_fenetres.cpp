@@ -9,6 +9,7 @@
 #include "frmAbout.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
@@ -29,6 +30,8 @@ struct Controle
     QRect twips;
     qreal points;
     bool gras;
+    // Accessible name (empty: the control's text) and description, when checked.
+    QStringList accessible {};
 };
 
 QWidget *fenetreOuverte(const char *classe)
@@ -188,15 +191,23 @@ void TstFenetres::controles_data()
     QTest::addColumn<QString>("classe");
     QTest::addColumn<Controle>("controle");
 
+    const QString bulle = "SalvaNOR - Des outils simples pour la sécurité des ERP";
     const auto ligne = [](const char *entree, const char *classe, const Controle &c) {
         QTest::addRow("%s %s", classe, c.nom) << entree << classe << c;
     };
-    ligne("Article", "FrmCO38", { "Command2", "Fermer", { 6240, 5880, 1215, 375 }, 8.25, false });
     ligne("Article", "FrmCO38",
-        { "Label1", FrmCO38::texteArticle(), { 0, 120, 7575, 6015 }, 8.25, false });
+        { "Command2", "Fermer", { 6240, 5880, 1215, 375 }, 8.25, false,
+            { "Fermer", "Ferme la fenêtre de l'article CO 38" } });
+    ligne("Article", "FrmCO38",
+        { "Label1", FrmCO38::texteArticle(), { 0, 120, 7575, 6015 }, 8.25, false,
+            { "", "Texte de l'article CO 38" } });
 
-    ligne("Apropos", "frmAbout", { "cmdOK", "OK", { 3840, 2985, 1260, 345 }, 8.25, false });
-    ligne("Apropos", "frmAbout", { "Animation1", {}, { 120, 0, 1695, 1215 }, 8.25, false });
+    ligne("Apropos", "frmAbout",
+        { "cmdOK", "OK", { 3840, 2985, 1260, 345 }, 8.25, false,
+            { "OK", "Ferme la fenêtre À propos" } });
+    ligne("Apropos", "frmAbout",
+        { "Animation1", {}, { 120, 0, 1695, 1215 }, 8.25, false,
+            { "Animation du logo SalvaNOR", bulle } });
     ligne("Apropos", "frmAbout",
         { "Label1", "Logiciel gratuit, fourni sans garantie.", { 840, 1920, 3495, 255 }, 8.25,
             false });
@@ -207,12 +218,17 @@ void TstFenetres::controles_data()
     ligne("Apropos", "frmAbout",
         { "lblCopyright", "© 2026 Les auteurs de SalvaNOR. Tous droits réservés.",
             { 135, 2625, 4980, 345 }, 8.25, false });
-    ligne("Apropos", "frmAbout", { "Image1", {}, { 1800, 0, 3495, 1305 }, 8.25, false });
+    ligne("Apropos", "frmAbout",
+        { "Image1", {}, { 1800, 0, 3495, 1305 }, 8.25, false, { "Logo SalvaNOR", bulle } });
 
     ligne("SiteInternet", "FrmInternet",
-        { "Command1", "OK", { 4080, 3000, 1183, 255 }, 8.25, false });
+        { "Command1", "OK", { 4080, 3000, 1183, 255 }, 8.25, false,
+            { "OK", "Ferme la fenêtre du site Internet" } });
     ligne("SiteInternet", "FrmInternet", { "Animation1", {}, { 120, 0, 1695, 1335 }, 8.25, false });
-    ligne("SiteInternet", "FrmInternet", { "Image2", {}, { 3720, 2280, 240, 240 }, 8.25, false });
+    ligne("SiteInternet", "FrmInternet",
+        { "Image2", {}, { 3720, 2280, 240, 240 }, 8.25, false,
+            { "Accès au site",
+                "Ouvre https://" + Produit::SiteInternet + " dans le navigateur" } });
     ligne("SiteInternet", "FrmInternet",
         { "Label3", "Contact : " + Produit::Contact, { 960, 2775, 2775, 540 }, 9.75, true });
     ligne("SiteInternet", "FrmInternet",
@@ -222,7 +238,8 @@ void TstFenetres::controles_data()
             "Mises à jour et téléchargements gratuits de logiciels spécifiques sécurité et "
             "textes officiels",
             { 120, 1560, 5175, 615 }, 9.75, true });
-    ligne("SiteInternet", "FrmInternet", { "Image1", {}, { 1800, 0, 3495, 1305 }, 8.25, false });
+    ligne("SiteInternet", "FrmInternet",
+        { "Image1", {}, { 1800, 0, 3495, 1305 }, 8.25, false, { "Logo SalvaNOR", bulle } });
 }
 
 void TstFenetres::controles()
@@ -240,6 +257,12 @@ void TstFenetres::controles()
     QCOMPARE(c->font().family(), QString("MS Sans Serif"));
     QCOMPARE(c->font().pointSizeF(), controle.points);
     QCOMPARE(c->font().bold(), controle.gras);
+    if (!controle.accessible.isEmpty()) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+        QCOMPARE(a->text(QAccessible::Name),
+            controle.accessible[0].isEmpty() ? controle.texte : controle.accessible[0]);
+        QCOMPARE(a->text(QAccessible::Description), controle.accessible[1]);
+    }
 }
 
 void TstFenetres::sansTroncature_data()

@@ -3,6 +3,7 @@
 #include "Gabarit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -129,31 +130,36 @@ void TstFrmPrincipale::controles_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("gras");
+    // Accessible name and description; a result line is named by its text (see calcul()).
+    QTest::addColumn<QStringList>("accessible");
 
     QTest::newRow("Text1") << "Text1"
-                           << "" << QRect(3000, 3840, 1095, 285) << 8.25 << false;
+                           << "" << QRect(3000, 3840, 1095, 285) << 8.25 << false
+                           << QStringList { "Nombre de personnes",
+                                  "Effectif admis : des chiffres seulement, six au plus ; "
+                                  "Entrée lance le calcul" };
     QTest::newRow("Frame1") << "Frame1"
                             << "Calcul des dégagements" << QRect(120, 960, 6615, 2535) << 8.25
-                            << false;
-    QTest::newRow("Label2") << "Label2"
-                            << "" << QRect(240, 600, 6135, 375) << 12.0 << false;
-    QTest::newRow("Label3") << "Label3"
-                            << "" << QRect(240, 1080, 6135, 375) << 12.0 << false;
-    QTest::newRow("Label4") << "Label4"
-                            << "" << QRect(240, 1560, 6135, 375) << 12.0 << false;
-    QTest::newRow("Label5") << "Label5"
-                            << "" << QRect(240, 1920, 6135, 375) << 12.0 << false;
+                            << false << QStringList();
+    for (int i = 0; i < 4; ++i) {
+        const int hauts[] = { 600, 1080, 1560, 1920 };
+        QTest::addRow("Label%d", i + 2)
+            << QString("Label%1").arg(i + 2) << "" << QRect(240, hauts[i], 6135, 375) << 12.0
+            << false << QStringList { QString(), QString("Résultat, ligne %1").arg(i + 1) };
+    }
     QTest::newRow("CmdCalculer") << "CmdCalculer"
-                                 << "Calculer" << QRect(4800, 3720, 1455, 495) << 8.25 << false;
+                                 << "Calculer" << QRect(4800, 3720, 1455, 495) << 8.25 << false
+                                 << QStringList { "Calculer",
+                                        "Calcule le nombre et la largeur des dégagements" };
     QTest::newRow("Label6") << "Label6"
                             << "Ce logiciel permet de calculer le nombre et la largeur des "
                                "dégagements (portes, sorties, issues, ...). Il est l'application "
                                "de l'article CO 38 du réglement de sécurité des Etablissements "
                                "Recevant du Public du 25 juin 1980 modifé."
-                            << QRect(120, 120, 6735, 855) << 8.25 << true;
+                            << QRect(120, 120, 6735, 855) << 8.25 << true << QStringList();
     QTest::newRow("Label1") << "Label1"
                             << "Nombre de personnes :" << QRect(1080, 3840, 1815, 255) << 8.25
-                            << false;
+                            << false << QStringList();
 }
 
 void TstFrmPrincipale::controles()
@@ -161,6 +167,7 @@ void TstFrmPrincipale::controles()
     QFETCH(QString, nom);
     QFETCH(QRect, twips);
     QFETCH(qreal, points);
+    QFETCH(QStringList, accessible);
     QWidget *w = m_fenetre->findChild<QWidget *>(nom);
     QVERIFY(w);
     QCOMPARE(w->geometry(), Gabarit::rect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -174,9 +181,13 @@ void TstFrmPrincipale::controles()
         texte = b->text();
     else if (auto *g = qobject_cast<QGroupBox *>(w))
         texte = g->title();
-    else if (auto *e = qobject_cast<QLineEdit *>(w))
-        texte = e->text();
     QTEST(texte, "texte");
+    if (!accessible.isEmpty()) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        if (!accessible[0].isEmpty())
+            QCOMPARE(a->text(QAccessible::Name), accessible[0]);
+        QCOMPARE(a->text(QAccessible::Description), accessible[1]);
+    }
 }
 
 void TstFrmPrincipale::texteSansTroncature_data()
@@ -393,6 +404,10 @@ void TstFrmPrincipale::calcul()
     m_saisie->setText(saisi);
     QTest::mouseClick(m_calculer, Qt::LeftButton);
     QTEST(lignes(), "attendu");
+    // A screen reader reads each result line by its accessible name.
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_fenetre->findChild<QLabel *>("Label2"))
+                 ->text(QAccessible::Name),
+        lignes().first());
     QCOMPARE(m_saisie->text(), QString());
     QCOMPARE(QApplication::focusWidget(), m_saisie);
 }
