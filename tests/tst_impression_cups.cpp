@@ -171,6 +171,7 @@ void TstImpressionCups::fileHorsService()
     QVERIFY2(m_cups->commande(retablir, { File }), qPrintable(m_cups->erreur()));
 
     QCOMPARE(m_plateforme->avertissements.size(), 1);
+    qInfo("%s", qPrintable(m_plateforme->avertissements[0].texte));
     QCOMPARE(m_plateforme->avertissements[0].titre, QString("Erreur"));
     QVERIFY2(m_plateforme->avertissements[0].texte.startsWith(
                  "Le résultat n'a pas été imprimé : l'imprimante « salvanor-test »"),
