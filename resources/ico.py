@@ -49,10 +49,10 @@ def dib(size, bits, rgba):
 
 
 def main():
-    out, specs = sys.argv[1], sys.argv[2:]
+    out, entries = sys.argv[1], sys.argv[2:]
     images = []
-    for spec in specs:
-        size, bits, path = spec.split(":", 2)
+    for entry in entries:
+        size, bits, path = entry.split(":", 2)
         size, bits = int(size), int(bits)
         with open(path, "rb") as f:
             images.append((size, bits, dib(size, bits, f.read())))
