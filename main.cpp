@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
             << "clip:" << clip << (QFileInfo::exists(clip) ? "(trouvé)" : "(absent)");
     }
     FrmPrincipale fenetre;
-    const PremiereExposition exposition(fenetre);
+    signalerPremiereExposition(fenetre);
     fenetre.show();
     return QApplication::exec();
 }

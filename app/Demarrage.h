@@ -12,17 +12,11 @@ inline const QLoggingCategory &lcDemarrage()
     return categorie;
 }
 
-// Logs "fenêtre exposée" the first time `fenetre` is on screen, when the category is enabled.
+// Logs "fenêtre exposée" the first time a window is on screen.
 class PremiereExposition : public QObject
 {
 public:
-    explicit PremiereExposition(QWidget &fenetre)
-    {
-        if (!lcDemarrage().isDebugEnabled())
-            return;
-        fenetre.winId();
-        fenetre.windowHandle()->installEventFilter(this);
-    }
+    using QObject::QObject;
 
     bool eventFilter(QObject *objet, QEvent *evenement) override
     {
@@ -33,3 +27,13 @@ public:
         return false;
     }
 };
+
+// Watches `fenetre` for its first exposure, when the category is enabled.
+inline void signalerPremiereExposition(QWidget &fenetre)
+{
+    if (!lcDemarrage().isDebugEnabled())
+        return;
+    fenetre.winId();
+    QWindow *fenetreNative = fenetre.windowHandle();
+    fenetreNative->installEventFilter(new PremiereExposition(fenetreNative));
+}

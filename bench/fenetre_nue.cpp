@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     fenetre.setFixedSize(458, 302);
     if (QCoreApplication::arguments().contains(QLatin1String("--texte")))
         new QLabel(QStringLiteral("Calcul des dégagements"), &fenetre);
-    const PremiereExposition exposition(fenetre);
+    signalerPremiereExposition(fenetre);
     fenetre.show();
     return QApplication::exec();
 }
