@@ -65,10 +65,7 @@ qint16 codeTape(const QKeyEvent *e)
 FrmPrincipale::FrmPrincipale(QWidget *parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("FrmPrincipale"));
-    setWindowTitle(Produit::Titre);
-    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
-    setFont(Gabarit::police());
+    Gabarit::preparerFenetre(this, "FrmPrincipale", Produit::Titre);
     creerControles();
     creerMenu();
     Form_Load();
@@ -94,7 +91,7 @@ void FrmPrincipale::creerControles()
     Text1->setAccessibleDescription(QStringLiteral(
         "Effectif admis : des chiffres seulement, six au plus ; Entrée lance le calcul"));
 
-    Frame1 = new QGroupBox(QStringLiteral("Calcul des dégagements"), fond);
+    auto *Frame1 = new QGroupBox(QStringLiteral("Calcul des dégagements"), fond);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placer(Frame1, 120, 960, 6615, 2535);
 
@@ -163,7 +160,8 @@ void FrmPrincipale::creerMenu()
 
 void FrmPrincipale::Form_Load()
 {
-    setFixedSize(Gabarit::px(6870), Gabarit::px(4530) + menuBar()->sizeHint().height());
+    setFixedSize(
+        centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
     Gabarit::centrer(this);
     Text1->setFocus();
 }

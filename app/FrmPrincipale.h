@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <array>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,7 +45,6 @@ private:
 
     QLineEdit *Text1 = nullptr;
     QPushButton *CmdCalculer = nullptr;
-    QGroupBox *Frame1 = nullptr;
     // Label2 to Label5: result lines 1 to 4.
     std::array<QLabel *, 4> m_lignes {};
     FabriqueImprimante m_fabriqueImprimante = imprimanteParDefaut;

@@ -3,7 +3,6 @@
 #include "Gabarit.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,10 +10,7 @@
 FrmCO38::FrmCO38(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FrmCO38"));
-    setWindowTitle(QStringLiteral("Article CO 38"));
-    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
-    setFont(Gabarit::police());
+    Gabarit::preparerFenetre(this, "FrmCO38", QStringLiteral("Article CO 38"));
     setFixedSize(Gabarit::px(7545), Gabarit::px(6420));
     const QColor fondMenu = QApplication::palette("QMenu").color(QPalette::Window);
     Gabarit::fond(this, fondMenu);

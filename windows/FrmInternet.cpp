@@ -44,10 +44,7 @@ bool demarrerNavigateur(const QString &programme, const QString &adresse)
 FrmInternet::FrmInternet(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FrmInternet"));
-    setWindowTitle(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
-    setFont(police());
+    Gabarit::preparerFenetre(this, "FrmInternet", QStringLiteral("Form1"));
     setFixedSize(Gabarit::px(5370), Gabarit::px(3315));
     Gabarit::fond(this, Qt::white);
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
@@ -47,6 +48,14 @@ void installerSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
         { QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Arial") });
+}
+
+void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre)
+{
+    fenetre->setObjectName(QLatin1String(nom));
+    fenetre->setWindowTitle(titre);
+    fenetre->setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
+    fenetre->setFont(police());
 }
 
 void centrer(QWidget *fenetre)

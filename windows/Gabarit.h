@@ -41,6 +41,9 @@ QFont police(qreal points = 8.25, bool gras = false);
 // Maps the historic Windows font names onto installed fonts with close metrics.
 void installerSubstitutions();
 
+// What every window shares: its name, its caption, the application icon and the dialog font.
+void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre);
+
 // Centres a top-level window on its whole screen, size unchanged.
 void centrer(QWidget *fenetre);
 

@@ -6,7 +6,6 @@
 #include "Logo.h"
 #include "Produit.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -16,15 +15,13 @@ using Gabarit::police;
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
     // A tool window: fixed frame, no minimise or maximise button, no task-bar button.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Still a window of its own: it keeps the program running after the main one is closed.
     setAttribute(Qt::WA_QuitOnClose);
-    setWindowTitle(QStringLiteral("À propos de SalvaNOR - Dégagements"));
-    setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
-    setFont(police());
+    Gabarit::preparerFenetre(
+        this, "frmAbout", QStringLiteral("À propos de SalvaNOR - Dégagements"));
     setFixedSize(Gabarit::px(5400), Gabarit::px(3420));
     Gabarit::fond(this, Qt::white);
 
