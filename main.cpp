@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
     if (lcDemarrage().isDebugEnabled()) {
         const QString clip = Animation::cheminClip();
         qCDebug(lcDemarrage).noquote()

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QValidator>
 
 using Gabarit::etiquette;
@@ -94,6 +96,11 @@ void FrmPrincipale::creerControles()
     auto *Frame1 = new QGroupBox(QStringLiteral("Calcul des dégagements"), fond);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placer(Frame1, 120, 960, 6615, 2535);
+    // The classic style etches the frame in light and shadow, visible on the green, and sets
+    // the caption in its top line.
+    QStyle *classique = QStyleFactory::create(QStringLiteral("Windows"));
+    classique->setParent(Frame1);
+    Frame1->setStyle(classique);
 
     // Result lines 1 to 4, top to bottom inside the frame.
     m_lignes = { etiquette(Frame1, "Label2", {}, { 240, 600, 6135, 375 }, police(12)),
@@ -125,6 +132,7 @@ void FrmPrincipale::creerControles()
         police());
 
     setTabOrder(Text1, CmdCalculer);
+    Gabarit::empiler(this);
 }
 
 void FrmPrincipale::creerMenu()

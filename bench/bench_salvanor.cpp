@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Reopened windows cannot be raised offscreen; the platform says so every time.
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
     const QString dossier = QCoreApplication::applicationDirPath();
     const int tours = qEnvironmentVariableIntValue("SALVANOR_TOURS") > 0
         ? qEnvironmentVariableIntValue("SALVANOR_TOURS")

@@ -13,12 +13,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMovie>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -83,6 +86,8 @@ private slots:
     void init();
     void cleanup();
 
+    void disposition_data();
+    void disposition();
     void fenetres_data();
     void fenetres();
     void controles_data();
@@ -102,6 +107,7 @@ private slots:
     void clipAbsent();
 
     void navigateur();
+    void clicSurIcone();
     void navigateurIntrouvable();
 
     void fenetreSecondaireGardeLeProgramme();
@@ -116,7 +122,7 @@ private:
 
 void TstFenetres::initTestCase()
 {
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
 }
 
 void TstFenetres::init()
@@ -134,6 +140,91 @@ void TstFenetres::cleanup()
     Animation::setDossierClip({});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+namespace {
+
+// True when `a` is painted above `b`: of their ancestors under one parent, a's comes later.
+bool auDessus(const QWidget *a, const QWidget *b)
+{
+    const auto chaine = [](const QWidget *w) {
+        QList<const QWidget *> c;
+        for (; w; w = w->parentWidget())
+            c.prepend(w);
+        return c;
+    };
+    const auto ca = chaine(a), cb = chaine(b);
+    qsizetype i = 0;
+    while (i < ca.size() && i < cb.size() && ca[i] == cb[i])
+        ++i;
+    if (i == ca.size() || i == cb.size())
+        return i == cb.size();
+    const QObjectList &freres = ca[i - 1]->children();
+    return freres.indexOf(ca[i]) > freres.indexOf(cb[i]);
+}
+
+QString texteAffiche(const QWidget *w)
+{
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        return l->text();
+    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        return QString(b->text()).remove('&');
+    if (auto *g = qobject_cast<const QGroupBox *>(w))
+        return g->title();
+    return {};
+}
+
+} // namespace
+
+void TstFenetres::disposition_data()
+{
+    QTest::addColumn<QString>("entree");
+    QTest::addColumn<QString>("classe");
+    QTest::newRow("main window") << QString() << "FrmPrincipale";
+    QTest::newRow("article") << "Article"
+                             << "FrmCO38";
+    QTest::newRow("about") << "Apropos"
+                           << "frmAbout";
+    QTest::newRow("web site") << "SiteInternet"
+                              << "FrmInternet";
+}
+
+// What a person sees: buttons and boxes whole and clickable, captions uncut, nothing outside.
+void TstFenetres::disposition()
+{
+    QFETCH(QString, entree);
+    QFETCH(QString, classe);
+    QWidget *f = entree.isEmpty() ? m_principale.get()
+                                  : ouvrir(qPrintable(entree), qPrintable(classe));
+    QVERIFY(f);
+    const auto cadre = [f](const QWidget *w) { return QRect(w->mapTo(f, QPoint()), w->size()); };
+    QList<QWidget *> visibles;
+    for (QWidget *w : f->findChildren<QWidget *>())
+        if (w->isVisibleTo(f))
+            visibles << w;
+    for (QWidget *w : visibles) {
+        const QString nom = w->objectName();
+        if (!qobject_cast<Ligne *>(w))
+            QVERIFY2(f->rect().contains(cadre(w)), qPrintable(nom + " passes the window's edge"));
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)) {
+            for (const QWidget *autre : visibles)
+                QVERIFY2(autre == w || w->isAncestorOf(autre) || autre->isAncestorOf(w)
+                        || !cadre(autre).intersects(cadre(w)) || !auDessus(autre, w),
+                    qPrintable(autre->objectName() + " covers " + nom));
+            const QWidget *touche = f->childAt(cadre(w).center());
+            QVERIFY2(touche == w || w->isAncestorOf(touche), qPrintable(nom + " not hit"));
+        }
+        const QString texte = texteAffiche(w);
+        if (texte.isEmpty())
+            continue;
+        const auto *l = qobject_cast<const QLabel *>(w);
+        const QFontMetrics fm(w->font());
+        const int largeur = cadre(w).intersected(f->rect()).width() - (l ? 0 : 4);
+        const QRect besoin = fm.boundingRect(QRect(0, 0, largeur, 100000),
+            l && l->wordWrap() ? int(Qt::TextWordWrap) : 0, texte);
+        QVERIFY2(besoin.width() <= largeur && (!l || besoin.height() <= l->height()),
+            qPrintable(QString("%1 needs %2x%3").arg(nom).arg(besoin.width()).arg(besoin.height())));
+    }
 }
 
 QWidget *TstFenetres::ouvrir(const char *entree, const char *classe)
@@ -180,6 +271,10 @@ void TstFenetres::fenetres()
     QVERIFY(!w->windowIcon().isNull());
     QVERIFY(!w->parentWidget());
     QVERIFY(!w->isModal());
+    // Plain windows, owned by no other: only the About box is a tool window.
+    QCOMPARE(w->windowType(), classe == "frmAbout" ? Qt::Tool : Qt::Window);
+    if (classe != "frmAbout")
+        QVERIFY(!w->windowHandle()->transientParent());
     QVERIFY(centree(w));
     // Modeless: the main window still takes input.
     QVERIFY(m_principale->isEnabled());
@@ -199,7 +294,7 @@ void TstFenetres::controles_data()
         { "Command2", "Fermer", { 6240, 5880, 1215, 375 }, 8.25, false,
             { "Fermer", "Ferme la fenêtre de l'article CO 38" } });
     ligne("Article", "FrmCO38",
-        { "Label1", FrmCO38::texteArticle(), { 0, 120, 7575, 6015 }, 8.25, false,
+        { "Label1", FrmCO38::texteArticle(), { 0, 120, 7545, 6015 }, 8.25, false,
             { "", "Texte de l'article CO 38" } });
 
     ligne("Apropos", "frmAbout",
@@ -550,6 +645,20 @@ void TstFenetres::navigateur()
     const QString attendu = "1|https://" + Produit::SiteInternet + "|";
     QCOMPARE(lignes(), QStringList({ attendu, attendu }));
     QVERIFY(w->isVisible());
+}
+
+void TstFenetres::clicSurIcone()
+{
+    m_plateforme->lancementsEnregistres = true;
+    QWidget *w = ouvrir("SiteInternet", "FrmInternet");
+    QVERIFY(w);
+    auto *icone = w->findChild<QLabel *>("Image2");
+    // Pressed on the icon, dragged off, released elsewhere: no click.
+    QTest::mousePress(icone, Qt::LeftButton);
+    QTest::mouseRelease(icone, Qt::LeftButton, {}, QPoint(icone->width() + 30, 5));
+    QCOMPARE(m_plateforme->lancements.size(), 0);
+    QTest::mouseClick(icone, Qt::LeftButton);
+    QCOMPARE(m_plateforme->lancements.size(), 1);
 }
 
 void TstFenetres::navigateurIntrouvable()

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 
 using Touches = QList<std::pair<int, Qt::KeyboardModifiers>>;
@@ -37,6 +38,7 @@ private slots:
     void texteSansTroncature();
     void menu_data();
     void menu();
+    void unePolice();
 
     void saisie_data();
     void saisie();
@@ -64,7 +66,7 @@ private:
 
 void TstFrmPrincipale::initTestCase()
 {
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
 }
 
 void TstFrmPrincipale::init()
@@ -276,6 +278,37 @@ void TstFrmPrincipale::menu()
         QCOMPARE(actions[i]->isSeparator(), entrees[i].isEmpty());
         QCOMPARE(actions[i]->shortcut(), raccourcis[i]);
     }
+}
+
+// Menus, message boxes and tool tips are drawn in the window's own font.
+void TstFrmPrincipale::unePolice()
+{
+    const QFontInfo attendue(m_fenetre->font());
+    const auto memePolice = [&](const QFont &f) {
+        const QFontInfo i(f);
+        return i.family() == attendue.family() && i.pointSizeF() == attendue.pointSizeF();
+    };
+    QCOMPARE(attendue.family(), QFontInfo(Gabarit::police()).family());
+    for (QMenu *menu : m_fenetre->menuBar()->findChildren<QMenu *>())
+        QVERIFY2(memePolice(menu->font()), qPrintable(menu->objectName()));
+    QToolTip::showText(m_calculer->mapToGlobal(QPoint(2, 2)), "Calcul", m_calculer);
+    QWidget *bulle = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            bulle = w;
+    QVERIFY(bulle && memePolice(bulle->font()));
+    bool boiteOk = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boite)
+            return;
+        boiteOk = memePolice(boite->findChild<QLabel *>("qt_msgbox_label")->font())
+            && memePolice(boite->button(QMessageBox::Ok)->font());
+        boite->button(QMessageBox::Ok)->click();
+    });
+    Plateforme::remplacer(nullptr);
+    m_calculer->click();
+    QVERIFY(boiteOk);
 }
 
 void TstFrmPrincipale::saisie_data()

@@ -31,7 +31,7 @@ class TstImpression : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Gabarit::installerSubstitutions(); }
+    void initTestCase() { Gabarit::preparerApplication(); }
     void page_data();
     void page();
     void deuxImpressionsIdentiques();

@@ -72,7 +72,7 @@ private:
 
 void TstImpressionCups::initTestCase()
 {
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
     m_cups = std::make_unique<CupsPrive>();
     QVERIFY2(m_cups->demarrer(), qPrintable(m_cups->erreur()));
     QVERIFY2(m_cups->ajouterFile(File), qPrintable(m_cups->erreur()));

@@ -41,7 +41,7 @@ QtMessageHandler gestionnaireQt = nullptr;
 
 void TstStress::initTestCase()
 {
-    Gabarit::installerSubstitutions();
+    Gabarit::preparerApplication();
     // The offscreen platform cannot raise windows and says so at every reopening: keep the
     // log readable (and under Qt Test's cap) for the messages that matter.
     gestionnaireQt = qInstallMessageHandler(

@@ -3,12 +3,11 @@
 #include "Gabarit.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 FrmCO38::FrmCO38(QWidget *parent)
-    : QDialog(parent)
+    : QWidget(parent, Qt::Window)
 {
     Gabarit::preparerFenetre(this, "FrmCO38", QStringLiteral("Article CO 38"));
     setFixedSize(Gabarit::px(7545), Gabarit::px(6420));
@@ -21,14 +20,18 @@ FrmCO38::FrmCO38(QWidget *parent)
     Command2->setToolTip(QStringLiteral("Fermer"));
     Command2->setAccessibleName(QStringLiteral("Fermer"));
     Command2->setAccessibleDescription(QStringLiteral("Ferme la fenêtre de l'article CO 38"));
+    // Enter presses the focused button, as Space does; Escape does nothing here.
+    Command2->setAutoDefault(true);
     connect(Command2, &QPushButton::clicked, this, &FrmCO38::Command2_Click);
 
+    // As wide as the window: the 30 twips the design had beyond its edge were never seen.
     Label1 = Gabarit::etiquette(
-        this, "Label1", QStringLiteral("Label1"), { 0, 120, 7575, 6015 }, Gabarit::police());
+        this, "Label1", QStringLiteral("Label1"), { 0, 120, 7545, 6015 }, Gabarit::police());
     Label1->setWordWrap(true);
     Gabarit::fond(Label1, fondMenu);
     Label1->setForegroundRole(QPalette::WindowText);
     Label1->setAccessibleDescription(QStringLiteral("Texte de l'article CO 38"));
+    Gabarit::empiler(this);
 
     Form_Load();
 }
@@ -89,10 +92,3 @@ void FrmCO38::Command2_Click()
     close();
 }
 
-void FrmCO38::keyPressEvent(QKeyEvent *evenement)
-{
-    // No cancel button here: Escape does nothing.
-    if (evenement->key() == Qt::Key_Escape && evenement->modifiers() == Qt::NoModifier)
-        return;
-    QDialog::keyPressEvent(evenement);
-}

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
 
 // The full text of Article CO 38, read-only.
-class FrmCO38 : public QDialog
+class FrmCO38 : public QWidget
 {
     Q_OBJECT
 
@@ -15,9 +15,6 @@ public:
 
     static QString texteArticle();
     void Command2_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent *evenement) override;
 
 private:
     void Form_Load();

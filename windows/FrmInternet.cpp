@@ -10,7 +10,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -42,7 +41,7 @@ bool demarrerNavigateur(const QString &programme, const QString &adresse)
 } // namespace
 
 FrmInternet::FrmInternet(QWidget *parent)
-    : QDialog(parent)
+    : QWidget(parent, Qt::Window)
 {
     Gabarit::preparerFenetre(this, "FrmInternet", QStringLiteral("Form1"));
     setFixedSize(Gabarit::px(5370), Gabarit::px(3315));
@@ -54,6 +53,8 @@ FrmInternet::FrmInternet(QWidget *parent)
     Command1->setToolTip(QStringLiteral("OK"));
     Command1->setAccessibleName(QStringLiteral("OK"));
     Command1->setAccessibleDescription(QStringLiteral("Ferme la fenêtre du site Internet"));
+    // Enter presses the focused button, as Space does; Escape does nothing here.
+    Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &FrmInternet::Command1_Click);
 
     Animation1 = Logo::animation(this, 1335, Qt::white);
@@ -85,6 +86,7 @@ FrmInternet::FrmInternet(QWidget *parent)
     new Ligne(this, QStringLiteral("Line2"), 0, 5400, 2760, trait);
     new Ligne(this, QStringLiteral("Line1"), 0, 5400, 1560, trait);
     Logo::image(this);
+    Gabarit::empiler(this);
 
     Form_Load();
 }
@@ -115,18 +117,16 @@ void FrmInternet::Command1_Click()
 
 bool FrmInternet::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (objet == Image2 && evenement->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(evenement)->button() == Qt::LeftButton) {
+    const auto type = evenement->type();
+    if (objet != Image2 || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+        || static_cast<QMouseEvent *>(evenement)->button() != Qt::LeftButton)
+        return QWidget::eventFilter(objet, evenement);
+    const bool surIcone
+        = Image2->rect().contains(static_cast<QMouseEvent *>(evenement)->position().toPoint());
+    if (type == QEvent::MouseButtonPress)
+        m_appuiSurIcone = true;
+    else if (std::exchange(m_appuiSurIcone, false) && surIcone)
         Image2_Click();
-        return true;
-    }
-    return QDialog::eventFilter(objet, evenement);
+    return true;
 }
 
-void FrmInternet::keyPressEvent(QKeyEvent *evenement)
-{
-    // "OK" is not the cancel button: Escape does nothing.
-    if (evenement->key() == Qt::Key_Escape && evenement->modifiers() == Qt::NoModifier)
-        return;
-    QDialog::keyPressEvent(evenement);
-}

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 
 class Animation;
 class QLabel;
 class QPushButton;
 
 // Where to find updates: the product's web site, reached by clicking the web icon.
-class FrmInternet : public QDialog
+class FrmInternet : public QWidget
 {
     Q_OBJECT
 
@@ -19,7 +19,6 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
-    void keyPressEvent(QKeyEvent *evenement) override;
 
 private:
     void Form_Load();
@@ -27,4 +26,6 @@ private:
     QPushButton *Command1 = nullptr;
     Animation *Animation1 = nullptr;
     QLabel *Image2 = nullptr;
+    // A click is a press and a release both on the icon.
+    bool m_appuiSurIcone = false;
 };

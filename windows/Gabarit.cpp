@@ -1,9 +1,12 @@
 #include "Gabarit.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 
@@ -41,13 +44,22 @@ QFont police(qreal points, bool gras)
     return f;
 }
 
-void installerSubstitutions()
+void preparerApplication()
 {
     // Liberation Sans has Arial's metrics; MS Sans Serif is close to Arial at dialog sizes,
     // so captions laid out for it keep inside their boxes.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
         { QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Arial") });
+    // Without a class name this also drops the platform's fonts for menus, boxes and tips.
+    QApplication::setFont(police());
+}
+
+void empiler(QWidget *fenetre)
+{
+    for (QWidget *w : fenetre->findChildren<QWidget *>())
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w))
+            w->raise();
 }
 
 void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre)
@@ -55,7 +67,6 @@ void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre)
     fenetre->setObjectName(QLatin1String(nom));
     fenetre->setWindowTitle(titre);
     fenetre->setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
-    fenetre->setFont(police());
 }
 
 void centrer(QWidget *fenetre)

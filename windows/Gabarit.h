@@ -38,8 +38,14 @@ void fond(QWidget *w, const QColor &couleur);
 // The dialog font the windows were drawn with, at `points` (8.25 pt by default).
 QFont police(qreal points = 8.25, bool gras = false);
 
-// Maps the historic Windows font names onto installed fonts with close metrics.
-void installerSubstitutions();
+// What the whole program shares, before its first window: the historic Windows font names
+// mapped onto installed fonts with close metrics, and the dialog font for everything the
+// toolkit draws itself (menus, message boxes, tool tips).
+void preparerApplication();
+
+// Labels, lines and pictures are drawn on the window itself: buttons and input boxes lie
+// above them, whatever their order of creation.
+void empiler(QWidget *fenetre);
 
 // What every window shares: its name, its caption, the application icon and the dialog font.
 void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre);

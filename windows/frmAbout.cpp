@@ -52,6 +52,7 @@ frmAbout::frmAbout(QWidget *parent)
         { 135, 2625, 4980, 345 }, police());
     copyright->setStyleSheet(QStringLiteral("color: black"));
     Logo::image(this);
+    Gabarit::empiler(this);
 
     setTabOrder(cmdOK, Animation1);
     Form_Load();
