@@ -39,6 +39,7 @@ private slots:
     void menu_data();
     void menu();
     void unePolice();
+    void cadreGrave();
 
     void saisie_data();
     void saisie();
@@ -309,6 +310,23 @@ void TstFrmPrincipale::unePolice()
     Plateforme::remplacer(nullptr);
     m_calculer->click();
     QVERIFY(boiteOk);
+}
+
+// The results frame: a border that stands out from the green, its caption set in the top line.
+void TstFrmPrincipale::cadreGrave()
+{
+    auto *cadre = m_fenetre->findChild<QGroupBox *>("Frame1");
+    const QImage image = cadre->grab().toImage();
+    const auto contraste = [](const QColor &c) {
+        return qAbs(c.red()) + qAbs(c.green() - 192) + qAbs(c.blue());
+    };
+    int haut = -1;
+    for (int y = 0; y < cadre->height() && haut < 0; ++y)
+        if (contraste(image.pixelColor(0, y)) > 150)
+            haut = y;
+    QVERIFY2(haut >= 0, "no border on the left edge");
+    QVERIFY2(qAbs(haut - QFontMetrics(cadre->font()).height() / 2) <= 2,
+        qPrintable(QString("top line at %1 px").arg(haut)));
 }
 
 void TstFrmPrincipale::saisie_data()
