@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
 
     // Start-up and memory, the two programs taking turns.
     std::vector<double> tNous, tNue, tTexte, mNous, mNue, mTexte;
-    const QString nous = dossier + "/../salvanor-degagements", nue = dossier + "/fenetre_nue";
+    const QString nous = dossier + "/salvanor-degagements", nue = dossier + "/fenetre_nue";
     demarrer(nous); // warm the caches for all three
     demarrer(nue);
     demarrer(nue, { "--texte" });

@@ -1,6 +1,5 @@
 #include "CalculDegagements.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -45,17 +44,14 @@ LignesResultat CalculDegagements(qint32 n)
         QStringLiteral("totalisant %1 UP").arg(unites), QString() };
 }
 
-bool QueDesChiffres(QStringView texte)
+std::optional<qint32> LireEffectif(QStringView texte)
 {
-    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-std::optional<qint32> ConvertirNombre(QStringView texte)
-{
-    if (texte.isEmpty() || !QueDesChiffres(texte))
+    if (texte.isEmpty() || texte == u"0")
         return std::nullopt;
     qint64 valeur = 0;
     for (const QChar c : texte) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
         valeur = valeur * 10 + (c.unicode() - u'0');
         if (valeur > std::numeric_limits<qint32>::max())
             return std::nullopt;

@@ -51,6 +51,6 @@ etape() {
 construire() {
     local dossier=$1 cible=$2
     shift 2
-    cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$dossier" --parallel "$(nproc)" --target "$cible"
+    cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" &&
+        cmake --build "$dossier" --parallel "$(nproc)" --target "$cible"
 }

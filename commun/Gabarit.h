@@ -1,0 +1,51 @@
+// What every window shares: twips, the dialog font, stacking, centring, labels and colours.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class QColor;
+class QLabel;
+class QWidget;
+
+// Positions are kept in twips, as designed (1440 to the inch); Qt works in device-independent
+// pixels at 96 to the inch.
+namespace Gabarit {
+
+constexpr int TwipsParPixel = 15;
+
+constexpr int px(int twips)
+{
+    // Half away from zero, so that lines starting off the window stay symmetric.
+    return twips >= 0 ? (twips + TwipsParPixel / 2) / TwipsParPixel
+                      : -((-twips + TwipsParPixel / 2) / TwipsParPixel);
+}
+
+// Places a control at a position given in twips.
+void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+
+// A label named `nom`, placed in twips, top-left aligned; transparent unless filled.
+QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
+    const QFont &police);
+
+// Paints a window's (or container's) background in a plain colour.
+void fond(QWidget *w, const QColor &couleur);
+
+// The dialog font the windows were drawn with, at `points` (8.25 pt by default).
+QFont police(qreal points = 8.25, bool gras = false);
+
+// Before the first window: the historic Windows font names mapped onto installed fonts with
+// close metrics, and the dialog font for all the toolkit draws (menus, message boxes, tips).
+void preparerApplication();
+
+// A window's name, caption and the application icon.
+void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre);
+
+// Labels, lines and pictures are drawn on the window itself: buttons and input boxes lie
+// above them, whatever their order of creation.
+void empiler(QWidget *fenetre);
+
+// Centres a top-level window on its whole screen, size unchanged.
+void centrer(QWidget *fenetre);
+
+} // namespace Gabarit

@@ -1,0 +1,23 @@
+// A line drawn on a window, beneath its controls.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A horizontal line drawn between two points given in twips; the parent window clips it.
+class Ligne : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Ligne(QWidget *parent, const QString &nom, int x1, int x2, int y, const QColor &couleur,
+        int epaisseur = 1);
+
+    QColor couleur() const { return m_couleur; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QColor m_couleur;
+};

@@ -1,0 +1,24 @@
+// The Article CO 38 window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class FrmCO38 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmCO38(QWidget *parent = nullptr);
+
+    static QString texteArticle();
+    void Command2_Click();
+
+private:
+    void Form_Load();
+
+    QPushButton *m_fermer = nullptr;
+    QLabel *m_texte = nullptr;
+};
