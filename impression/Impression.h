@@ -1,15 +1,21 @@
-// One printed page on the default printer.
+// One printed page on the default printer, without ever holding up the windows for long.
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <functional>
 
 class Imprimante;
 
 namespace Impression {
 
-// Opens a page on the default printer, has `dessiner` describe it, and sends it. Returns the
-// French sentence that tells why nothing was printed, or an empty text.
+// How long a printout may wait for the print system, look-up and submission together: a local
+// scheduler answers within milliseconds, a print server across a slow network within seconds.
+inline constexpr std::chrono::seconds Delai { 10 };
+
+// Looks up the default printer, has `dessiner` describe the page, and sends it; the event loop
+// keeps running meanwhile. Returns the French sentence saying why the page was not printed,
+// or an empty text when it was (or when the program is ending).
 QString imprimer(const std::function<void(Imprimante &)> &dessiner);
 
 } // namespace Impression

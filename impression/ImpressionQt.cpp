@@ -1,0 +1,34 @@
+// Printing where there is no CUPS: Qt's own print system, which answers at once.
+#include "Impression.h"
+
+#include "PagePeinte.h"
+#include "Produit.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace Impression {
+
+QString imprimer(const std::function<void(Imprimante &)> &dessiner)
+{
+    const auto pasImprime = [](const QString &raison) {
+        return QStringLiteral("Le résultat n'a pas été imprimé : %1.").arg(raison);
+    };
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return pasImprime(QStringLiteral("aucune imprimante n'est installée"));
+    if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
+        return pasImprime(QStringLiteral("l'imprimante « %1 » est arrêtée").arg(info.printerName()));
+    QPrinter imprimante(info, QPrinter::HighResolution);
+    imprimante.setDocName(Produit::Titre);
+    QPainter peintre;
+    if (!peintre.begin(&imprimante))
+        return pasImprime(QStringLiteral("l'imprimante « %1 » refuse les travaux").arg(info.printerName()));
+    PagePeinte page(peintre, imprimante);
+    dessiner(page);
+    return peintre.end() ? QString()
+                         : pasImprime(QStringLiteral("le système d'impression a signalé une erreur"));
+}
+
+} // namespace Impression
