@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTranslator>
 
 namespace Gabarit {
 
@@ -50,6 +52,15 @@ void preparerApplication()
             QStringLiteral("Arial") });
     // Without a class name this also drops the platform's fonts for menus, boxes and tips.
     QApplication::setFont(police());
+    // The toolkit's own words (context menus, standard buttons) in French whatever the
+    // system's language; without Qt's catalogue they stay in English.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *traduction = new QTranslator(qApp);
+    if (traduction->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduction);
+    else
+        delete traduction;
 }
 
 void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre)

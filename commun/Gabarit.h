@@ -35,7 +35,8 @@ void fond(QWidget *w, const QColor &couleur);
 QFont police(qreal points = 8.25, bool gras = false);
 
 // Before the first window: the historic Windows font names mapped onto installed fonts with
-// close metrics, and the dialog font for all the toolkit draws (menus, message boxes, tips).
+// close metrics, the dialog font for all the toolkit draws (menus, message boxes, tips), and
+// the toolkit's words in French.
 void preparerApplication();
 
 // A window's name, caption and the application icon.
