@@ -1,173 +1,143 @@
 #include "Banc.h"
 #include "Gabarit.h"
+#include "Impression.h"
+#include "PageResultat.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFontMetricsF>
-#include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <csignal>
 #include <memory>
 
-namespace {
-
-// The test queue's printable area, in points from the page's top-left corner; 500 twips.
-constexpr qreal Gauche = 18, Haut = 30, Marge = 25;
-const QString Prefixe = "Erreur | Le résultat n'a pas été imprimé : ";
-
-struct Ligne
-{
-    QString texte;
-    qreal gauche, haut, hauteur;
-};
-
-// The printed page as pdftotext reads it: words grouped into lines by their top edge.
-QList<Ligne> lirePage(const QString &pdf)
-{
-    QProcess p;
-    p.start("pdftotext", { "-bbox", pdf, "-" });
-    p.waitForFinished(20000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression mot(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re");
-    QList<Ligne> lignes;
-    for (const QRegularExpressionMatch &m : mot.globalMatch(html)) {
-        const qreal haut = m.captured(2).toDouble();
-        if (!lignes.isEmpty() && qAbs(lignes.last().haut - haut) < 0.5)
-            lignes.last().texte += ' ' + m.captured(4);
-        else
-            lignes.append({ m.captured(4), m.captured(1).toDouble(), haut,
-                m.captured(3).toDouble() - haut });
-    }
-    return lignes;
-}
-
-} // namespace
-
+// The real print system: a private scheduler whose one queue writes each job to a file.
 class TstImpression : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dossier;
+    pid_t m_cupsd = 0;
+    std::unique_ptr<Banc> m_banc;
+    const QString m_echec = "Erreur | Le résultat n'a pas été imprimé : ";
+
+    static QString lancer(const QString &programme, const QStringList &arguments)
+    {
+        QProcess p;
+        p.start(programme, arguments);
+        return p.waitForFinished(30000) && !p.exitCode() ? p.readAllStandardOutput().trimmed()
+                                                         : "?";
+    }
+    QStringList travaux() const
+    {
+        return QDir(m_dossier.filePath("travaux")).entryList({ "*.pdf" });
+    }
+    QStringList imprimer(const QString &saisi)
+    {
+        m_banc->plateforme.avertissements.clear();
+        QTest::keyClicks(m_banc->saisie, saisi + "\r");
+        m_banc->declencher("Imprime");
+        return m_banc->plateforme.avertissements;
+    }
+
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        Gabarit::preparerApplication();
+        qputenv("CUPS_SERVER", QFile::encodeName(m_dossier.filePath("cups.sock")));
+        m_cupsd = lancer("sh", { SALVANOR_CUPS_PRIVE, m_dossier.path(), QString::number(getpid()) })
+                      .toInt();
+        QVERIFY(m_cupsd > 0);
+    }
     void init() { m_banc = std::make_unique<Banc>(); }
     void cleanup() { m_banc.reset(); }
-    void page();
-    void fileHorsService_data();
-    void fileHorsService();
-    void sansImprimante();
 
-private:
-    bool commande(const QString &programme, const QStringList &arguments);
-    QStringList travaux() const { return QDir(m_dossier.filePath("travaux")).entryList({ "*.pdf" }); }
-    void imprimer(const QString &saisi);
-
-    QTemporaryDir m_dossier;
-    std::unique_ptr<Banc> m_banc;
-};
-
-void TstImpression::initTestCase()
-{
-    for (const char *outil : { "/usr/sbin/cupsd", "lpadmin", "pdftotext" })
-        if (QStandardPaths::findExecutable(outil).isEmpty() && !QFile::exists(outil)) {
-            if (qEnvironmentVariableIsSet("SALVANOR_OUTILS_EXIGES"))
-                QFAIL(qPrintable(QString("%1 is missing").arg(outil)));
-            QSKIP(qPrintable(QString("%1 is missing: the print system is not tested").arg(outil)));
+    // Each line where the layout puts it: the queue prints from 18 pt left and 30 pt down, and
+    // 500 twips are 25 pt; sizes show in the lines' heights.
+    void page()
+    {
+        QCOMPARE(imprimer("75"), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(travaux(), QStringList("1.pdf"), 20000);
+        QStringList lignes;
+        QList<qreal> haut, hauteur;
+        const QString page
+            = lancer("pdftotext", { "-bbox", m_dossier.filePath("travaux/1.pdf"), "-" });
+        for (const auto &m :
+            QRegularExpression("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
+                               "yMax=\"([\\d.]+)\">([^<]*)<")
+                .globalMatch(page)) {
+            const qreal y = m.captured(2).toDouble(), h = m.captured(3).toDouble() - y;
+            if (haut.isEmpty() || qAbs(haut.last() - y) > 0.5) {
+                haut << y, hauteur << h;
+                lignes << QString::number(m.captured(1).toDouble(), 'f', 1) + " "
+                        + QString::number(qRound(h / hauteur[0] * 12));
+            }
+            lignes.last() += " " + m.captured(4);
         }
-    Gabarit::preparerApplication();
-    qputenv("CUPS_SERVER", QFile::encodeName(m_dossier.filePath("cups.sock")));
-    qunsetenv("LPDEST");
-    qunsetenv("PRINTER");
-    QVERIFY(QProcess::execute("sh", { SALVANOR_CUPS_PRIVE, m_dossier.path(),
-                                        QString::number(QCoreApplication::applicationPid()) })
-        == 0);
-}
-
-bool TstImpression::commande(const QString &programme, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(programme, arguments);
-    return p.waitForFinished(10000) && p.exitCode() == 0;
-}
-
-void TstImpression::imprimer(const QString &saisi)
-{
-    QTest::keyClicks(m_banc->saisie, saisi + "\r");
-    m_banc->declencher("Imprime");
-}
-
-// The page of a result, line by line, where the layout puts it on the queue's printable area.
-void TstImpression::page()
-{
-    imprimer("75");
-    QCOMPARE(m_banc->plateforme.avertissements, QStringList());
-    QVERIFY(!QApplication::overrideCursor());
-    QTRY_COMPARE_WITH_TIMEOUT(travaux().size(), 1, 20000);
-    const QList<Ligne> lignes = lirePage(m_dossier.filePath("travaux/" + travaux().first()));
-    QStringList textes;
-    for (const Ligne &l : lignes) {
-        textes << l.texte;
-        qInfo("%7.2f %7.2f %6.2f  %s", l.gauche, l.haut, l.hauteur, qPrintable(l.texte));
+        const QString filet = "43.0 12 " + QString(49, '-');
+        QCOMPARE(lignes,
+            QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v.1.0.0", filet,
+                "43.0 12 Pour 75 personnes", "43.0 12 Il faut 2 dégagements de 1 UP",
+                "43.0 12 ou 1 dégagement de 2 UP et", "63.0 12 1 dégagement accessoire", filet }));
+        // Line 8 starts six Arial 12 pt spaces (20 pt) further right; the first line is 25 pt down;
+        // the blank fourth one takes its place.
+        QVERIFY(
+            qAbs(haut[0] - 55) < 0.5 && qAbs(haut[3] - haut[2] - 2 * (haut[4] - haut[3])) < 0.5);
     }
-    const QString filet(49, '-');
-    // Line 4 is blank, so pdftotext shows eight of the nine.
-    QCOMPARE(textes,
-        QStringList({ filet, "SalvaNOR - Dégagements v.1.0.0", filet, "Pour 75 personnes",
-            "Il faut 2 dégagements de 1 UP", "ou 1 dégagement de 2 UP et",
-            "1 dégagement accessoire", filet }));
-    QVERIFY2(qAbs(lignes[0].haut - (Haut + Marge)) < 1, qPrintable(QString::number(lignes[0].haut)));
-    // A 12 pt space, measured large for precision: line 8 starts six of them further right.
-    QFont arial("Arial");
-    arial.setPixelSize(1200);
-    const qreal espace = QFontMetricsF(arial).horizontalAdvance(' ') / 100;
-    const qreal pas = lignes[4].haut - lignes[3].haut, parPoint = lignes[0].hauteur / 12;
-    for (int i = 0; i < lignes.size(); ++i) {
-        QVERIFY2(qAbs(lignes[i].gauche - (Gauche + Marge + (i == 6 ? 6 * espace : 0))) < 0.6,
-            qPrintable(QString("line %1 at %2 pt").arg(i).arg(lignes[i].gauche)));
-        QVERIFY2(qAbs(lignes[i].hauteur / parPoint - (i == 1 ? 8 : 12)) < 0.25,
-            qPrintable(QString("line %1 is %2 pt high").arg(i).arg(lignes[i].hauteur)));
+
+    // Said in French from start to end, whatever the system's language; nothing comes out later.
+    void fileHorsService()
+    {
+        for (const auto &[arreter, retablir, etat] :
+            { std::tuple { "cupsdisable", "cupsenable", "est arrêtée" },
+                { "cupsreject", "cupsaccept", "refuse les travaux" } }) {
+            const QStringList avant = travaux();
+            lancer(arreter, { "salvanor-test" });
+            QCOMPARE(imprimer("250"),
+                QStringList(m_echec + "l'imprimante « salvanor-test » " + etat + "."));
+            lancer(retablir, { "salvanor-test" });
+            QTest::qWait(1000);
+            QCOMPARE(travaux(), avant);
+        }
     }
-    // The blank fourth line takes its place: two 12 pt steps after the third rule line.
-    QVERIFY(qAbs((lignes[3].haut - lignes[2].haut) - 2 * pas) < 0.5);
-}
 
-void TstImpression::fileHorsService_data()
-{
-    QTest::addColumn<QString>("arreter");
-    QTest::addColumn<QString>("retablir");
-    QTest::addColumn<QString>("raison");
-    QTest::newRow("stopped") << "cupsdisable" << "cupsenable"
-                             << "l'imprimante « salvanor-test » est arrêtée.";
-    QTest::newRow("rejecting jobs") << "cupsreject" << "cupsaccept"
-                                    << "l'imprimante « salvanor-test » refuse les travaux.";
-}
-
-// Said in French, from start to end, whatever the system's language; nothing comes out later.
-void TstImpression::fileHorsService()
-{
-    QFETCH(QString, arreter);
-    QFETCH(QString, retablir);
-    QFETCH(QString, raison);
-    const QStringList avant = travaux();
-    QVERIFY(commande(arreter, { "salvanor-test" }));
-    imprimer("250");
-    QVERIFY(commande(retablir, { "salvanor-test" }));
-    QCOMPARE(m_banc->plateforme.avertissements, QStringList(Prefixe + raison));
-    QTest::qWait(1000);
-    QCOMPARE(travaux(), avant);
-}
-
-void TstImpression::sansImprimante()
-{
-    QVERIFY(commande("lpadmin", { "-x", "salvanor-test" }));
-    imprimer("250");
-    QCOMPARE(m_banc->plateforme.avertissements,
-        QStringList(Prefixe + "aucune imprimante n'est installée."));
-}
+    // A scheduler that stops answering: the warning within the time limit, the windows alive and
+    // the pointer busy meanwhile (not over the warning), nothing printed when it wakes up, and the
+    // next printout prints. Last, the queue deleted: no printer.
+    void serveurMuet()
+    {
+        const QStringList avant = travaux();
+        QVERIFY(::kill(m_cupsd, SIGSTOP) == 0);
+        int battements = 0, occupe = 0;
+        QTimer pouls;
+        connect(&pouls, &QTimer::timeout, this, [&] {
+            ++battements;
+            occupe += QApplication::overrideCursor()
+                && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            m_banc->principale.findChild<QAction *>("Imprime")->trigger(); // one printout at a time
+        });
+        pouls.start(100);
+        QElapsedTimer chrono;
+        chrono.start();
+        const QStringList avertissements = imprimer("250");
+        pouls.stop();
+        ::kill(m_cupsd, SIGCONT);
+        qInfo("warning after %lld ms", chrono.elapsed());
+        QVERIFY(chrono.elapsed() >= 9500 && chrono.elapsed() < 11000 && battements >= 90
+            && occupe == battements);
+        QCOMPARE(avertissements, QStringList(m_echec + "le serveur d'impression ne répond pas."));
+        QTest::qWait(2000);
+        QCOMPARE(travaux(), avant);
+        QCOMPARE(imprimer("250"), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(travaux().size(), avant.size() + 1, 20000);
+        // Stopped once the printer is found: the job being created is cancelled when it wakes.
+        const QString echec = Impression::imprimer([&](Imprimante &page) {
+            ::kill(m_cupsd, SIGSTOP);
+            imprimerResultat(page, CalculDegagements(250));
+        });
+        ::kill(m_cupsd, SIGCONT);
+        QCOMPARE("Erreur | " + echec, m_echec + "le serveur d'impression ne répond pas.");
+        QTest::qWait(3000);
+        QCOMPARE(lancer("lpstat", { "-o" }), QString());
+        lancer("lpadmin", { "-x", "salvanor-test" });
+        QCOMPARE(imprimer("250"), QStringList(m_echec + "aucune imprimante n'est installée."));
+    }
+};
 
 QTEST_MAIN(TstImpression)
 #include "tst_impression.moc"

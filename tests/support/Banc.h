@@ -1,31 +1,63 @@
-// The test fixture: the main window as a person finds it at start-up.
+// The test fixture: the platform's services recorded, the main window as a person finds it.
 #pragma once
 
-#include "Enregistreur.h"
 #include "FrmPrincipale.h"
+#include "Plateforme.h"
 
-#include <QStringList>
+#include <QTest>
+#include <QtWidgets>
 
-class QLineEdit;
-class QPushButton;
-
-// The platform recorded, the main window shown and active.
-class Banc
+// Installed for its lifetime: counts beeps, writes down warnings ("title | text", marked when
+// the busy pointer is still on over them) and program starts.
+struct Enregistreur : Plateforme
 {
-public:
-    Banc();
+    int bips = 0;
+    QStringList avertissements, lancements;
+    bool lancementPossible = true;
 
-    // The four result lines, as the window shows them.
-    QStringList lignes() const;
-    // Triggers a menu entry, after checking that it exists and is enabled.
-    void declencher(const char *entree);
-    // The visible top-level window named `nom`, if exactly one is open.
-    static QWidget *fenetre(const QString &nom);
-    // Triggers `entree` and waits for the window `nom` it opens; nullptr if none showed.
-    QWidget *ouvrir(const char *entree, const QString &nom);
+    Enregistreur() { remplacer(this); }
+    ~Enregistreur() override { remplacer(nullptr); }
+    void bip() override { ++bips; }
+    void avertir(QWidget *, const QString &titre, const QString &texte) override
+    {
+        avertissements << titre + " | " + texte
+                + (QApplication::overrideCursor() ? " [sablier]" : "");
+    }
+    bool lancer(const QString &programme, const QStringList &arguments) override
+    {
+        lancements << (QStringList(programme) + arguments).join(' ');
+        return lancementPossible;
+    }
+};
 
+struct Banc
+{
     Enregistreur plateforme;
     FrmPrincipale principale;
-    QLineEdit *saisie;
-    QPushButton *calculer;
+    QLineEdit *saisie = principale.findChild<QLineEdit *>("Text1");
+    QPushButton *calculer = principale.findChild<QPushButton *>("CmdCalculer");
+
+    Banc() { principale.show(), void(QTest::qWaitForWindowActive(&principale)); }
+    QStringList lignes() const
+    {
+        return { principale.findChild<QLabel *>("Label2")->text(),
+            principale.findChild<QLabel *>("Label3")->text(),
+            principale.findChild<QLabel *>("Label4")->text(),
+            principale.findChild<QLabel *>("Label5")->text() };
+    }
+    // Triggers a menu entry, once it is checked to exist and be enabled.
+    void declencher(const char *entree)
+    {
+        auto *action = principale.findChild<QAction *>(entree);
+        QVERIFY2(action && action->isEnabled(), entree);
+        action->trigger();
+    }
+    // Triggers `entree`, then the one window named `nom` that shows, once exposed, or nullptr.
+    QWidget *ouvrir(const char *entree, const QString &nom)
+    {
+        declencher(entree);
+        QWidgetList w = QApplication::topLevelWidgets();
+        w.removeIf([&](QWidget *f) { return f->objectName() != nom || !f->isVisible(); });
+        return w.size() == 1 && QTest::qWaitForWindowExposed(w[0]) ? w[0] : nullptr;
+    }
 };
