@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // Speed and memory of the calculator, side by side with a bare Qt window where that makes
 // sense. Prints one table; run it with tools/bench.
 #include "CalculDegagements.h"

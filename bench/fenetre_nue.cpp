@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // The yardstick for start-up: a bare Qt program showing one empty window of the same size,
 // announcing its first exposure the same way the calculator does. With --texte the window
 // shows one line of text, which is what it costs Qt to load its font database.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // The egress rule of Article CO 38 §1, free of any GUI code:
 //   LignesResultat     the four result lines, as shown and printed
 //   CalculDegagements  from a person count to its result lines

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // The start-up probe: logs where the data is looked for and when the first window shows.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // The product logo of the About and web site windows: the animation at the top left and the
 // picture beside it.
 #pragma once

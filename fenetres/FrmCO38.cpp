@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "FrmCO38.h"
 
 #include "Gabarit.h"
@@ -91,4 +93,3 @@ void FrmCO38::Command2_Click()
 {
     close();
 }
-

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "FrmInternet.h"
 
 #include "Animation.h"
@@ -104,4 +106,3 @@ bool FrmInternet::eventFilter(QObject *objet, QEvent *evenement)
         Image2_Click();
     return true;
 }
-

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "FrmPrincipale.h"
 
 #include "CalculDegagements.h"
@@ -36,7 +38,8 @@ public:
     using QValidator::QValidator;
     State validate(QString &texte, int &) const override
     {
-        if (std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        if (std::all_of(
+                texte.cbegin(), texte.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
             return Acceptable;
         Plateforme::courante().bip();
         return Invalid;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "frmAbout.h"
 
 #include "Animation.h"
@@ -35,7 +37,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_ok->setAccessibleDescription(QStringLiteral("Ferme la fenêtre À propos"));
     connect(m_ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    etiquette(this, "Label1", QStringLiteral("Logiciel gratuit, fourni sans garantie."),
+    etiquette(this, "Label1", QStringLiteral("Logiciel libre, GNU GPL v3+, sans garantie."),
         { 840, 1920, 3495, 255 }, police());
     const QColor gris(128, 128, 128);
     new Ligne(this, QStringLiteral("Line1_2"), 0, 5430, 1560, gris);
@@ -47,8 +49,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_version = etiquette(
         this, "lblVersion", QStringLiteral("Version"), { 840, 2160, 2445, 225 }, police(9.75));
     auto *copyright = etiquette(this, "lblCopyright",
-        QStringLiteral("© 2026 Les auteurs de SalvaNOR. Tous droits réservés."),
-        { 135, 2625, 4980, 345 }, police());
+        QStringLiteral("© 2026 Les auteurs de SalvaNOR."), { 135, 2625, 4980, 345 }, police());
     copyright->setStyleSheet(QStringLiteral("color: black"));
     Logo::image(this);
     Gabarit::empiler(this);

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // Printing through CUPS: the page is drawn as a PDF on the windows' thread; every exchange with
 // the print system happens on a thread of its own, with a time limit, so that a scheduler that
 // does not answer never freezes the windows.
 #include "Impression.h"
-
 #include "PagePeinte.h"
 #include "Produit.h"
 
@@ -156,7 +157,8 @@ void chercher(Travail &t)
     }
     t.imprimante = QString::fromUtf8(t.destination->name);
     const auto option = [&](const char *nom) {
-        return QByteArray(cups.cupsGetOption(nom, t.destination->num_options, t.destination->options));
+        return QByteArray(
+            cups.cupsGetOption(nom, t.destination->num_options, t.destination->options));
     };
     // A stopped queue would hold the job without printing it.
     if (option("printer-state") == "5") {
@@ -171,9 +173,8 @@ void chercher(Travail &t)
     cups_size_t format;
     if (t.info && cups.cupsGetDestMediaDefault(t.http, t.destination, t.info, 0, &format)) {
         // Hundredths of a millimetre; the printable area is what the margins leave.
-        t.miseEnPage = QPageLayout(
-            QPageSize(QSizeF(format.width, format.length) / 100.0, QPageSize::Millimeter,
-                QString(), QPageSize::FuzzyMatch),
+        t.miseEnPage = QPageLayout(QPageSize(QSizeF(format.width, format.length) / 100.0,
+                                       QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
             QPageLayout::Portrait,
             QMarginsF(format.left, format.top, format.right, format.bottom) / 100.0,
             QPageLayout::Millimeter);
@@ -188,8 +189,8 @@ void envoyer(Travail &t)
     const Cups &cups = Cups::bibliotheque();
     const QByteArray titre = Produit::Titre.toUtf8();
     t.etape = Travail::Creation;
-    if (cups.cupsCreateDestJob(t.http, t.destination, t.info, &t.numero, titre.constData(), 0,
-            nullptr)
+    if (cups.cupsCreateDestJob(
+            t.http, t.destination, t.info, &t.numero, titre.constData(), 0, nullptr)
         > IPP_STATUS_OK_EVENTS_COMPLETE) {
         t.statut = t.abandonne ? Statut::Muette : depuisErreur(cups, t);
         t.detail = QString::fromUtf8(cups.cupsLastErrorString());
@@ -233,8 +234,8 @@ Fin attendre(const std::shared_ptr<Travail> &t, void (*etape)(Travail &))
             QMetaObject::invokeMethod(t->attente, &QEventLoop::quit, Qt::QueuedConnection);
     }).detach();
     bool echu = false;
-    QTimer::singleShot(int(std::max<qint64>(t->echeance.remainingTime(), 0)), Qt::PreciseTimer,
-        &boucle, [&] {
+    QTimer::singleShot(
+        int(std::max<qint64>(t->echeance.remainingTime(), 0)), Qt::PreciseTimer, &boucle, [&] {
             echu = true;
             boucle.quit();
         });

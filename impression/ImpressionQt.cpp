@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // Printing where there is no CUPS: Qt's own print system, which answers at once.
 #include "Impression.h"
-
 #include "PagePeinte.h"
 #include "Produit.h"
 
@@ -19,16 +20,19 @@ QString imprimer(const std::function<void(Imprimante &)> &dessiner)
     if (info.isNull())
         return pasImprime(QStringLiteral("aucune imprimante n'est installée"));
     if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
-        return pasImprime(QStringLiteral("l'imprimante « %1 » est arrêtée").arg(info.printerName()));
+        return pasImprime(
+            QStringLiteral("l'imprimante « %1 » est arrêtée").arg(info.printerName()));
     QPrinter imprimante(info, QPrinter::HighResolution);
     imprimante.setDocName(Produit::Titre);
     QPainter peintre;
     if (!peintre.begin(&imprimante))
-        return pasImprime(QStringLiteral("l'imprimante « %1 » refuse les travaux").arg(info.printerName()));
+        return pasImprime(
+            QStringLiteral("l'imprimante « %1 » refuse les travaux").arg(info.printerName()));
     PagePeinte page(peintre, imprimante);
     dessiner(page);
-    return peintre.end() ? QString()
-                         : pasImprime(QStringLiteral("le système d'impression a signalé une erreur"));
+    return peintre.end()
+        ? QString()
+        : pasImprime(QStringLiteral("le système d'impression a signalé une erreur"));
 }
 
 } // namespace Impression

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 """Packs raw RGBA pictures into one Windows icon file with chosen colour depths.
 
 usage: ico.py OUT.ico SIZE:BITS:FILE.rgba [...]

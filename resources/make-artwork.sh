@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 # Draws the program's artwork from scratch and writes it next to this script:
 #   icones/salvanor.ico  application icon (16x16 true colour, 32x32 in 256 colours)
 #   icones/web.ico       web icon (16, 32, 48 px, each in 16 and in 256 colours)

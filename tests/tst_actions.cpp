@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // libFuzzer's bytes, read two at a time as user actions on the real windows; after each, the box
 // and the result still hold what a person relies on, the result judged by the article's rule.
 #include "Banc.h"

@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Animation.h"
 #include "Banc.h"
-#include "CalculDegagements.h"
 #include "Gabarit.h"
 #include "Ligne.h"
-
-#include <memory>
 
 namespace {
 

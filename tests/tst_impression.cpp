@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Banc.h"
 #include "Gabarit.h"
 #include "Impression.h"
 #include "PageResultat.h"
 
 #include <csignal>
-#include <memory>
 
 // The real print system: a private scheduler whose one queue writes each job to a file.
 class TstImpression : public QObject
@@ -74,8 +75,7 @@ private slots:
             QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v.1.0.0", filet,
                 "43.0 12 Pour 75 personnes", "43.0 12 Il faut 2 dégagements de 1 UP",
                 "43.0 12 ou 1 dégagement de 2 UP et", "63.0 12 1 dégagement accessoire", filet }));
-        // Line 8 starts six Arial 12 pt spaces (20 pt) further right; the first line is 25 pt down;
-        // the blank fourth one takes its place.
+        // Line 8 six Arial 12 pt spaces (20 pt) further right; line 1 25 pt down; line 4 blank.
         QVERIFY(
             qAbs(haut[0] - 55) < 0.5 && qAbs(haut[3] - haut[2] - 2 * (haut[4] - haut[3])) < 0.5);
     }

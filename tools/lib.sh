@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 # Shared by the commands of tools/: installs missing Debian packages, builds, and prints one
 # line per stage with its time.
 # shellcheck shell=bash

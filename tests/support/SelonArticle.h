@@ -1,7 +1,8 @@
-// The rule restated from the article's words, apart from the program's bands and roundings: one
-// exit of one unit up to 19 persons; one, and an accessory one, up to 50; two of one unit, or one
-// of two and an accessory one, up to 100; beyond, two exits up to 500 and one more per 500 or
-// fraction over the first 500, one unit per 100 or fraction, and one more below 501 persons.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// The rule restated from the article's words: one exit of one unit up to 19 persons; one, and an
+// accessory one, up to 50; two of one unit, or one of two and an accessory one, up to 100; beyond,
+// two up to 500, one more per 500 or part over that, one unit per 100 or part, +1 below 501.
 #pragma once
 
 #include "CalculDegagements.h"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 # cups-prive.sh DIR PID: a print scheduler all in DIR (socket DIR/cups.sock), gone with process PID;
 # prints its own PID. Its default queue takes PDF as it is, on A4 printable from 18 pt left and
 # 30 pt down, and writes each job to DIR/travaux/.
