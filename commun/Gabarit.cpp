@@ -5,11 +5,68 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTranslator>
+#include <functional>
+#include <optional>
+
+namespace {
+
+// An icon read the first time it is drawn or measured: a platform that never shows it (the
+// offscreen one) never pays for reading it.
+class IconeDifferee : public QIconEngine
+{
+public:
+    explicit IconeDifferee(std::function<QIcon()> lire)
+        : m_lire(std::move(lire))
+    { }
+    void paint(QPainter *peintre, const QRect &rect, QIcon::Mode mode, QIcon::State etat) override
+    {
+        icone().paint(peintre, rect, Qt::AlignCenter, mode, etat);
+    }
+    QPixmap pixmap(const QSize &taille, QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().pixmap(taille, mode, etat);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().availableSizes(mode, etat);
+    }
+    QIconEngine *clone() const override { return new IconeDifferee(m_lire); }
+
+private:
+    QIcon icone()
+    {
+        if (!m_icone)
+            m_icone = m_lire();
+        return *m_icone;
+    }
+    std::function<QIcon()> m_lire;
+    std::optional<QIcon> m_icone;
+};
+
+// The menu bar asks for its overflow button's icon as it is built, a picture whose reading loads
+// every image plugin, for a button this window never shows.
+class StyleSansAvance : public QProxyStyle
+{
+public:
+    QIcon standardIcon(
+        StandardPixmap image, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (image == SP_ToolBarHorizontalExtensionButton)
+            return QIcon(new IconeDifferee([style = baseStyle()] {
+                return style->standardIcon(SP_ToolBarHorizontalExtensionButton);
+            }));
+        return QProxyStyle::standardIcon(image, option, widget);
+    }
+};
+
+} // namespace
 
 namespace Gabarit {
 
@@ -54,6 +111,7 @@ void preparerApplication()
             QStringLiteral("Arial") });
     // Without a class name this also drops the platform's fonts for menus, boxes and tips.
     QApplication::setFont(police());
+    QApplication::setStyle(new StyleSansAvance);
     // The toolkit's own words (context menus, standard buttons) in French whatever the
     // system's language; without Qt's catalogue they stay in English.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -69,7 +127,8 @@ void preparerFenetre(QWidget *fenetre, const char *nom, const QString &titre)
 {
     fenetre->setObjectName(QLatin1String(nom));
     fenetre->setWindowTitle(titre);
-    fenetre->setWindowIcon(QIcon(QStringLiteral(":/icones/salvanor.ico")));
+    fenetre->setWindowIcon(
+        QIcon(new IconeDifferee([] { return QIcon(QStringLiteral(":/icones/salvanor.ico")); })));
 }
 
 void empiler(QWidget *fenetre)

@@ -75,3 +75,27 @@ for i in $(seq 0 15); do
     frames+=("$f")
 done
 convert -dispose Background -delay 8 "${frames[@]}" -loop 0 "$here/sanim.gif"
+
+# What the program relies on, checked on what was just written: each icon's images with their
+# sizes and colour depths, opaque at the centre (the transparency mask not inverted); the logo's
+# size; a clip of several frames.
+python3 - "$here" << 'FIN'
+import struct, sys
+def images(fichier):
+    d = open(fichier, 'rb').read()
+    r = []
+    for i in range(struct.unpack_from('<H', d, 4)[0]):
+        debut = struct.unpack_from('<I', d, 6 + 16 * i + 12)[0]
+        r.append((struct.unpack_from('<i', d, debut + 4)[0], struct.unpack_from('<H', d, debut + 14)[0]))
+    return r
+assert images(sys.argv[1] + '/icones/salvanor.ico') == [(16, 24), (32, 8)]
+assert images(sys.argv[1] + '/icones/web.ico') == [(16, 4), (16, 8), (32, 4), (32, 8), (48, 4), (48, 8)]
+FIN
+for icone in "$here"/icones/*.ico; do
+    for i in $(seq 0 $(($(identify "$icone" | wc -l) - 1))); do
+        [ "$(convert "$icone[$i]" -format '%[fx:p{w/2,h/2}.a]' info:)" = 1 ]
+    done
+done
+[ "$(identify -format '%m %wx%h' "$here/images/logo.jpg")" = "JPEG 233x87" ]
+[ "$(identify "$here/sanim.gif" | wc -l)" -gt 1 ]
+echo "Illustrations écrites et vérifiées dans $here."

@@ -66,7 +66,7 @@ private slots:
         const QString nom = QTest::currentDataTag();
         QPointer<QWidget> f
             = entree.isEmpty() ? &m_banc->principale : m_banc->ouvrir(qPrintable(entree), nom);
-        QVERIFY(f && !f->windowIcon().isNull());
+        QVERIFY(f && !f->windowIcon().pixmap(16).isNull());
         QTEST(f->windowTitle(), "titre");
         const auto cadre
             = [&](const QWidget *w) { return QRect(w->mapTo(f, QPoint()), w->size()); };
