@@ -48,6 +48,7 @@ namespace {
 
 struct Cups
 {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): `f` names the member, it is no expression.
 #define CUPS_DECLARER(f) decltype(&::f) f = nullptr;
     CUPS_FONCTIONS(CUPS_DECLARER)
     bool chargee = true;
