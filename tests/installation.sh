@@ -30,7 +30,7 @@ dpkg-deb -f "$t"/paquet/*.deb Depends | grep -E 'libqt6widgets6.*' | grep fonts-
 
 # Its strings are UTF-16, in the French block (040C, code page 1200).
 x86_64-w64-mingw32-windres --preprocessor=cpp -i "$b/salvanor.rc" -o "$t/salvanor.o"
-for texte in 040C04B0 "SalvaNOR Dégagements.exe" 1.00; do
-    printf '%s' "$texte" | iconv -f UTF-8 -t UTF-16LE > "$t/motif"
-    grep -qaF -f "$t/motif" "$t/salvanor.o" || { echo "« $texte » is missing"; exit 1; }
+for texte in 040C04B0:1 "SalvaNOR Dégagements.exe":1 1.00:2; do # and how often: file, product
+    printf '%s' "${texte%:*}" | iconv -f UTF-8 -t UTF-16LE > "$t/motif"
+    [ "$(grep -oaF -f "$t/motif" "$t/salvanor.o" | wc -l)" = "${texte#*:}" ] || { echo "$texte"; exit 1; }
 done
