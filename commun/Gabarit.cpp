@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QTranslator>
 #include <functional>
@@ -84,6 +85,18 @@ QLabel *etiquette(
     l->setFont(police);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
+}
+
+QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
+    const QString &infobulle, const QString &description)
+{
+    auto *b = new QPushButton(texte, parent);
+    b->setObjectName(QLatin1String(nom));
+    placer(b, twips.x(), twips.y(), twips.width(), twips.height());
+    b->setToolTip(infobulle);
+    b->setAccessibleName(texte);
+    b->setAccessibleDescription(description);
+    return b;
 }
 
 void fond(QWidget *w, const QColor &couleur)

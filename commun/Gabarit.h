@@ -8,6 +8,7 @@
 
 class QColor;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // Positions are kept in twips, as designed (1440 to the inch); Qt works in device-independent
@@ -29,6 +30,11 @@ void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur);
 // A label named `nom`, placed in twips, top-left aligned; transparent unless filled.
 QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
     const QFont &police);
+
+// A command button named `nom`, placed in twips; its caption is also its accessible name, with
+// `infobulle` as tool tip and `description` telling a screen reader what it does.
+QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
+    const QString &infobulle, const QString &description);
 
 // Paints a window's (or container's) background in a plain colour.
 void fond(QWidget *w, const QColor &couleur);

@@ -16,12 +16,9 @@ FrmCO38::FrmCO38(QWidget *parent)
     const QColor fondMenu = QApplication::palette("QMenu").color(QPalette::Window);
     Gabarit::fond(this, fondMenu);
 
-    m_fermer = new QPushButton(QStringLiteral("Fermer"), this);
-    m_fermer->setObjectName(QStringLiteral("Command2"));
-    Gabarit::placer(m_fermer, 6240, 5880, 1215, 375);
-    m_fermer->setToolTip(QStringLiteral("Fermer"));
-    m_fermer->setAccessibleName(QStringLiteral("Fermer"));
-    m_fermer->setAccessibleDescription(QStringLiteral("Ferme la fenêtre de l'article CO 38"));
+    m_fermer
+        = Gabarit::bouton(this, "Command2", QStringLiteral("Fermer"), { 6240, 5880, 1215, 375 },
+            QStringLiteral("Fermer"), QStringLiteral("Ferme la fenêtre de l'article CO 38"));
     // Enter presses the focused button, as Space does; Escape does nothing here.
     m_fermer->setAutoDefault(true);
     connect(m_fermer, &QPushButton::clicked, this, &FrmCO38::Command2_Click);

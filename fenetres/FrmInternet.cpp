@@ -24,12 +24,8 @@ FrmInternet::FrmInternet(QWidget *parent)
     setFixedSize(Gabarit::px(5370), Gabarit::px(3315));
     Gabarit::fond(this, Qt::white);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    Gabarit::placer(m_ok, 4080, 3000, 1183, 255);
-    m_ok->setToolTip(QStringLiteral("OK"));
-    m_ok->setAccessibleName(QStringLiteral("OK"));
-    m_ok->setAccessibleDescription(QStringLiteral("Ferme la fenêtre du site Internet"));
+    m_ok = Gabarit::bouton(this, "Command1", QStringLiteral("OK"), { 4080, 3000, 1183, 255 },
+        QStringLiteral("OK"), QStringLiteral("Ferme la fenêtre du site Internet"));
     // Enter presses the focused button, as Space does; Escape does nothing here.
     m_ok->setAutoDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &FrmInternet::Command1_Click);

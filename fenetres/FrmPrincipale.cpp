@@ -117,14 +117,10 @@ void FrmPrincipale::creerControles()
     for (int i = 0; i < 4; ++i)
         m_lignes[i]->setAccessibleDescription(QStringLiteral("Résultat, ligne %1").arg(i + 1));
 
-    m_calculer = new QPushButton(QStringLiteral("Calculer"), fond);
-    m_calculer->setObjectName(QStringLiteral("CmdCalculer"));
-    placer(m_calculer, 4800, 3720, 1455, 495);
-    m_calculer->setDefault(true);
-    m_calculer->setToolTip(QStringLiteral("Calcul des dégagements"));
-    m_calculer->setAccessibleName(QStringLiteral("Calculer"));
-    m_calculer->setAccessibleDescription(
+    m_calculer = Gabarit::bouton(fond, "CmdCalculer", QStringLiteral("Calculer"),
+        { 4800, 3720, 1455, 495 }, QStringLiteral("Calcul des dégagements"),
         QStringLiteral("Calcule le nombre et la largeur des dégagements"));
+    m_calculer->setDefault(true);
     connect(m_calculer, &QPushButton::clicked, this, &FrmPrincipale::CmdCalculer_Click);
 
     etiquette(fond, "Label6",

@@ -28,13 +28,9 @@ frmAbout::frmAbout(QWidget *parent)
 
     m_animation = Logo::animation(this, 1215, QColor(224, 224, 224));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("cmdOK"));
-    Gabarit::placer(m_ok, 3840, 2985, 1260, 345);
+    m_ok = Gabarit::bouton(this, "cmdOK", QStringLiteral("OK"), { 3840, 2985, 1260, 345 },
+        QStringLiteral("OK"), QStringLiteral("Ferme la fenêtre À propos"));
     m_ok->setDefault(true);
-    m_ok->setToolTip(QStringLiteral("OK"));
-    m_ok->setAccessibleName(QStringLiteral("OK"));
-    m_ok->setAccessibleDescription(QStringLiteral("Ferme la fenêtre À propos"));
     connect(m_ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     etiquette(this, "Label1", QStringLiteral("Logiciel libre, GNU GPL v3+, sans garantie."),
