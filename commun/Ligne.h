@@ -15,8 +15,6 @@ public:
     Ligne(QWidget *parent, const QString &nom, int x1, int x2, int y, const QColor &couleur,
         int epaisseur = 1);
 
-    QColor couleur() const { return m_couleur; }
-
 protected:
     void paintEvent(QPaintEvent *) override;
 

@@ -35,7 +35,10 @@ FrmCO38::FrmCO38(QWidget *parent)
     Form_Load();
 }
 
-QString FrmCO38::texteArticle()
+namespace {
+
+// The article, put together from its fourteen paragraphs.
+QString texteArticle()
 {
     static const char *const Morceaux[] = {
         "Article CO 38",
@@ -78,6 +81,8 @@ QString FrmCO38::texteArticle()
         morceaux << QString::fromUtf8(m);
     return morceaux.join(QStringLiteral("\r\n"));
 }
+
+} // namespace
 
 void FrmCO38::Form_Load()
 {

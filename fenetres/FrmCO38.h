@@ -15,7 +15,6 @@ class FrmCO38 : public QWidget
 public:
     explicit FrmCO38(QWidget *parent = nullptr);
 
-    static QString texteArticle();
     void Command2_Click();
 
 private:

@@ -119,19 +119,15 @@ int patienter(http_t *, void *donnees)
     return t.etape != Travail::Recherche && !t.limite.hasExpired();
 }
 
-Statut depuisErreur(const Cups &cups, const Travail &t)
+// What a failed exchange means, from libcups's last status; its own words kept for "other".
+void noterEchec(const Cups &cups, Travail &t)
 {
-    switch (cups.cupsLastError()) {
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return Statut::Introuvable;
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return Statut::Refusee;
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-    case IPP_STATUS_ERROR_INTERNAL:
-        return t.abandonne ? Statut::Muette : Statut::Autre;
-    default:
-        return Statut::Autre;
-    }
+    const ipp_status_t statut = cups.cupsLastError();
+    t.statut = t.abandonne                              ? Statut::Muette
+        : statut == IPP_STATUS_ERROR_NOT_FOUND          ? Statut::Introuvable
+        : statut == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS ? Statut::Refusee
+                                                        : Statut::Autre;
+    t.detail = QString::fromUtf8(cups.cupsLastErrorString());
 }
 
 // The default printer, its state and its page; on the print thread.
@@ -152,8 +148,7 @@ void chercher(Travail &t)
     cups.httpSetTimeout(t.http, 0.2, patienter, &t);
     t.destination = cups.cupsGetNamedDest(t.http, nullptr, nullptr);
     if (!t.destination) {
-        t.statut = t.abandonne ? Statut::Muette : depuisErreur(cups, t);
-        t.detail = QString::fromUtf8(cups.cupsLastErrorString());
+        noterEchec(cups, t);
         return;
     }
     t.imprimante = QString::fromUtf8(t.destination->name);
@@ -193,8 +188,7 @@ void envoyer(Travail &t)
     if (cups.cupsCreateDestJob(
             t.http, t.destination, t.info, &t.numero, titre.constData(), 0, nullptr)
         > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        t.statut = t.abandonne ? Statut::Muette : depuisErreur(cups, t);
-        t.detail = QString::fromUtf8(cups.cupsLastErrorString());
+        noterEchec(cups, t);
         return;
     }
     if (!t.abandonne) {
@@ -206,10 +200,8 @@ void envoyer(Travail &t)
                 == HTTP_STATUS_CONTINUE
             && cups.cupsFinishDestDocument(t.http, t.destination, t.info)
                 <= IPP_STATUS_OK_EVENTS_COMPLETE;
-        if (!envoye) {
-            t.statut = t.abandonne ? Statut::Muette : depuisErreur(cups, t);
-            t.detail = QString::fromUtf8(cups.cupsLastErrorString());
-        }
+        if (!envoye)
+            noterEchec(cups, t);
     }
     if (t.abandonne)
         cups.cupsCancelDestJob(t.http, t.destination, t.numero);
@@ -308,7 +300,7 @@ QString imprimer(const std::function<void(Imprimante &)> &dessiner)
     case Fin::Interrompue:
         return {};
     case Fin::Echeance:
-        // The page went out already: the scheduler may still print it when it wakes.
+        // Once the page has gone out, the scheduler may still print it when it wakes.
         return message(Statut::Muette, *t)
             + (t->etape == Travail::Document
                     ? QStringLiteral(" La page pourrait toutefois sortir plus tard.")
