@@ -3,6 +3,7 @@
 #include "PagePeinte.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -41,6 +42,19 @@ void PagePeinte::print(const QString &ligne)
     m_peintre.drawText(QPointF(m_x, m_y + mesures.ascent()), ligne);
     m_x = 0;
     m_y += mesures.lineSpacing();
+}
+
+int PagePeinte::hauteurPage() const
+{
+    // Points are 20 twips.
+    return qRound(m_page.pageLayout().paintRect(QPageLayout::Point).height() * 20);
+}
+
+void PagePeinte::nouvellePage()
+{
+    m_page.newPage();
+    m_x = 0;
+    m_y = 0;
 }
 
 qreal PagePeinte::versPixels(int twips) const

@@ -21,6 +21,8 @@ public:
     void setCurrentX(int twips) override;
     void setCurrentY(int twips) override;
     void print(const QString &ligne) override;
+    int hauteurPage() const override;
+    void nouvellePage() override;
 
 private:
     qreal versPixels(int twips) const;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -28,6 +29,34 @@ void Plateforme::avertir(QWidget *parent, const QString &titre, const QString &t
 bool Plateforme::lancer(const QString &programme, const QStringList &arguments)
 {
     return QProcess::startDetached(programme, arguments);
+}
+
+Plateforme::Reponse Plateforme::demander(
+    QWidget *parent, const QString &titre, const QString &question)
+{
+    QMessageBox boite(QMessageBox::Question, titre, question,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    boite.setDefaultButton(QMessageBox::Yes);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    switch (boite.exec()) {
+    case QMessageBox::Yes:
+        return Reponse::Oui;
+    case QMessageBox::No:
+        return Reponse::Non;
+    default:
+        return Reponse::Annuler;
+    }
+}
+
+QString Plateforme::fichierAOuvrir(QWidget *parent, const QString &titre, const QString &filtre)
+{
+    return QFileDialog::getOpenFileName(parent, titre, QString(), filtre);
+}
+
+QString Plateforme::fichierAEnregistrer(
+    QWidget *parent, const QString &titre, const QString &propose, const QString &filtre)
+{
+    return QFileDialog::getSaveFileName(parent, titre, propose, filtre);
 }
 
 bool Plateforme::demarrerNavigateur(const QString &programme, const QString &adresse)

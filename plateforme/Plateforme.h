@@ -20,6 +20,14 @@ public:
     // Starts a program without waiting for it; false when it could not be started.
     virtual bool lancer(const QString &programme, const QStringList &arguments);
 
+    enum class Reponse { Oui, Non, Annuler };
+    // Modal question box with "Oui", "Non" and "Annuler"; closing it answers Annuler.
+    virtual Reponse demander(QWidget *parent, const QString &titre, const QString &question);
+    // File dialogs; an empty text when the person cancels. `filtre` as Qt's dialogs take it.
+    virtual QString fichierAOuvrir(QWidget *parent, const QString &titre, const QString &filtre);
+    virtual QString fichierAEnregistrer(
+        QWidget *parent, const QString &titre, const QString &propose, const QString &filtre);
+
     // Opens the web site `adresse` (a host name): with `programme`, the historic browser, where
     // it exists, else with the desktop's default browser. False when nothing could be started.
     bool demarrerNavigateur(const QString &programme, const QString &adresse);

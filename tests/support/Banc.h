@@ -30,6 +30,29 @@ struct Enregistreur : Plateforme
         lancements << (QStringList(programme) + arguments).join(' ');
         return lancementPossible;
     }
+
+    // Questions asked ("title | question"), answered in turn from `reponses`, then Annuler.
+    QStringList questions;
+    QList<Reponse> reponses;
+    Reponse demander(QWidget *, const QString &titre, const QString &question) override
+    {
+        questions << titre + " | " + question;
+        return reponses.isEmpty() ? Reponse::Annuler : reponses.takeFirst();
+    }
+    // File dialogs shown (their titles); each returns `fichierChoisi` (empty: cancelled).
+    QStringList dialogues;
+    QString fichierChoisi;
+    QString fichierAOuvrir(QWidget *, const QString &titre, const QString &) override
+    {
+        dialogues << titre;
+        return fichierChoisi;
+    }
+    QString fichierAEnregistrer(
+        QWidget *, const QString &titre, const QString &, const QString &) override
+    {
+        dialogues << titre;
+        return fichierChoisi;
+    }
 };
 
 struct Banc

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// Article CO 38 §1 as numbers, for every tool that sizes exits from an effectif:
+//   Exigence        how many dégagements, how many UP, and whether the 2nd may be accessory
+//   exigence        from an effectif (any size a sum of levels can reach) to its Exigence
+//   motsExigence    the same, in the main window's words, on one line
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct Exigence
+{
+    qint64 degagements = 0;
+    qint64 up = 0;
+    // The 20–50 band only: two dégagements, the second of which may be a dégagement accessoire.
+    bool accessoire = false;
+
+    friend bool operator==(const Exigence &, const Exigence &) = default;
+};
+
+// F(N): nothing for N ≤ 0; bands a) to d) of §1 otherwise.
+Exigence exigence(qint64 effectif);
+
+// Lines 2 to 4 of the main window's result for `effectif`, joined on one line
+// ("Il faut 2 dégagements totalisant 4 UP"); "Aucun dégagement exigé" for N ≤ 0.
+QString motsExigence(qint64 effectif);
