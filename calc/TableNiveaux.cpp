@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+#include "TableNiveaux.h"
+
+#include "Lecture.h"
+
+namespace {
+
+QString nombre(const std::optional<qint64> &valeur)
+{
+    return valeur ? QString::number(*valeur) : QString(Inconnu);
+}
+
+// Dégagements, UP and the main window's words, or dashes where nothing could be computed.
+QStringList colonnesExigence(
+    const std::optional<qint64> &effectif, const std::optional<Exigence> &e)
+{
+    if (!e || !effectif)
+        return { QString(Inconnu), QString(Inconnu), QString(Inconnu) };
+    return { QString::number(e->degagements)
+            + (e->accessoire ? QStringLiteral(" (dont 1 accessoire)") : QString()),
+        QString::number(e->up), motsExigence(*effectif) };
+}
+
+} // namespace
+
+QString nomEscalier(int desservant)
+{
+    return QStringLiteral("Escaliers desservant ") + nomNiveau(desservant);
+}
+
+Tableau tableauNiveaux(const ResultatNiveaux &resultat)
+{
+    Tableau t { { QStringLiteral("Niveau"), QStringLiteral("Effectif"),
+                    QStringLiteral("Profondeur (m)"), QStringLiteral("Effectif retenu"),
+                    QStringLiteral("Dégagements"), QStringLiteral("UP"),
+                    QStringLiteral("Solution") },
+        {} };
+    for (const LigneNiveau &niveau : resultat.niveaux) {
+        QString retenu = Inconnu;
+        if (niveau.retenu)
+            retenu = niveau.retenu->calcul.isEmpty() ? QString::number(niveau.retenu->valeur)
+                                                     : niveau.retenu->calcul;
+        const QString profondeur = niveau.indice >= 0 ? QString()
+            : niveau.profondeurMm                     ? ecrireMetres(*niveau.profondeurMm)
+                                                      : QString(Inconnu);
+        QStringList cellules { nomNiveau(niveau.indice), nombre(niveau.effectif), profondeur,
+            retenu };
+        cellules << colonnesExigence(
+            niveau.retenu ? std::optional<qint64>(niveau.retenu->valeur) : std::nullopt,
+            niveau.exigence);
+        t.lignes << cellules;
+    }
+    return t;
+}
+
+Tableau tableauEscaliers(const ResultatNiveaux &resultat)
+{
+    Tableau t { { QStringLiteral("Escaliers"), QStringLiteral("Effectif cumulé"),
+                    QStringLiteral("Effectif réel"), QStringLiteral("Dégagements"),
+                    QStringLiteral("UP"), QStringLiteral("Solution") },
+        {} };
+    for (const LigneEscalier &escalier : resultat.escaliers) {
+        QStringList cellules { nomEscalier(escalier.desservant), nombre(escalier.cumule),
+            nombre(escalier.reel) };
+        cellules << colonnesExigence(escalier.cumule, escalier.exigence);
+        t.lignes << cellules;
+    }
+    return t;
+}
