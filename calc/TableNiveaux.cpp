@@ -8,7 +8,7 @@ namespace {
 
 QString nombre(const std::optional<qint64> &valeur)
 {
-    return valeur ? QString::number(*valeur) : QString(Inconnu);
+    return valeur ? QString::number(*valeur) : Inconnu;
 }
 
 // Dégagements, UP and the main window's words, or dashes where nothing could be computed.
@@ -16,7 +16,7 @@ QStringList colonnesExigence(
     const std::optional<qint64> &effectif, const std::optional<Exigence> &e)
 {
     if (!e || !effectif)
-        return { QString(Inconnu), QString(Inconnu), QString(Inconnu) };
+        return { Inconnu, Inconnu, Inconnu };
     return { QString::number(e->degagements)
             + (e->accessoire ? QStringLiteral(" (dont 1 accessoire)") : QString()),
         QString::number(e->up), motsExigence(*effectif) };
@@ -43,7 +43,7 @@ Tableau tableauNiveaux(const ResultatNiveaux &resultat)
                                                      : niveau.retenu->calcul;
         const QString profondeur = niveau.indice >= 0 ? QString()
             : niveau.profondeurMm                     ? ecrireMetres(*niveau.profondeurMm)
-                                                      : QString(Inconnu);
+                                                      : Inconnu;
         QStringList cellules { nomNiveau(niveau.indice), nombre(niveau.effectif), profondeur,
             retenu };
         cellules << colonnesExigence(

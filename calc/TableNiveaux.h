@@ -19,7 +19,7 @@ struct Tableau
 };
 
 // What a cell shows when its level could not be read.
-inline constexpr char16_t Inconnu[] = u"—";
+inline const QString Inconnu = QStringLiteral("—");
 
 Tableau tableauNiveaux(const ResultatNiveaux &resultat);
 Tableau tableauEscaliers(const ResultatNiveaux &resultat);
