@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Gabarit.h"
 
+#include "Accessibilite.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
@@ -125,6 +127,7 @@ void preparerApplication()
     // Without a class name this also drops the platform's fonts for menus, boxes and tips.
     QApplication::setFont(police());
     QApplication::setStyle(new StyleSansAvance);
+    Accessibilite::annoncerFenetres();
     // The toolkit's own words (context menus, standard buttons) in French whatever the
     // system's language; without Qt's catalogue they stay in English.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
