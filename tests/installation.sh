@@ -11,12 +11,17 @@ trap 'rm -rf "$t"' EXIT
 fichiers() { find "$1" -type f -printf '%P\n' 2> /dev/null | sort; }
 
 DESTDIR=$t/dest cmake --install "$b" --prefix /usr > /dev/null
-attendu=$(printf '%s\n' bin/salvanor-degagements share/applications/$id.desktop \
+attendu=$(printf '%s\n' bin/salvanor-degagements share/applications/$id.desktop share/mime/packages/$id.xml \
     share/metainfo/$id.metainfo.xml share/salvanor-degagements/sanim.gif share/man/man1/salvanor-degagements.1.gz \
     share/doc/salvanor-degagements/copyright share/doc/salvanor-degagements/changelog.gz \
     $(for c in 16 32 48 64 128 256; do echo share/icons/hicolor/${c}x$c/apps/$id.png; done) | sort)
 [ "$(fichiers "$t/dest/usr")" = "$attendu" ] || { fichiers "$t/dest/usr"; exit 1; }
 desktop-file-validate "$t/dest/usr/share/applications/$id.desktop"
+# The desktop knows a study by its name, and the menu entry opens it.
+mkdir -p "$t/mime/packages" && cp "$t/dest/usr/share/mime/packages/$id.xml" "$t/mime/packages/"
+update-mime-database "$t/mime" > /dev/null 2>&1
+grep -qx 'application/x-salvanor-etude:\*\.salvanor' "$t/mime/globs"
+grep -qx 'MimeType=application/x-salvanor-etude;' "$t/dest/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$t/dest/usr/share/metainfo/$id.metainfo.xml" > /dev/null
 
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=salvanor.demarrage.debug=true \
