@@ -50,6 +50,8 @@ namespace FichierEtude {
 inline constexpr int Version = 1;
 // Without the dot, as file dialogs and the desktop's type want it.
 inline constexpr char Extension[] = "salvanor";
+// Longest cell a file holds: far beyond anything a person types into one.
+inline constexpr int LongueurCellule = 200;
 
 QByteArray ecrire(const Etude &etude);
 // A damaged, foreign or newer file is refused with a French sentence saying so.

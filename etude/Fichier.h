@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// Files a person names in a dialog, with the reason in French when they cannot be used:
+//   Fichier::lire     a file's bytes, up to a size
+//   Fichier::ecrire   a file written atomically: whole, or the old one left as it was
+#pragma once
+
+#include "Lecture.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace Fichier {
+
+// At most `tailleMaximale` + 1 bytes, so that a caller sees a larger file as larger. The
+// reason is a French phrase to follow "n'a pas pu être ouvert : ".
+Lu<QByteArray> lire(const QString &chemin, qint64 tailleMaximale);
+
+// `remplir` writes into a temporary file that replaces `chemin` only once complete. Returns
+// the French reason it was not written ("le dossier « … » n'existe pas"), or an empty text.
+QString ecrire(const QString &chemin, const std::function<void(QIODevice &)> &remplir);
+
+} // namespace Fichier
