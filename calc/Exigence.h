@@ -4,10 +4,12 @@
 //   Exigence        how many dégagements, how many UP, and whether the 2nd may be accessory
 //   exigence        from an effectif (any size a sum of levels can reach) to its Exigence
 //   motsExigence    the same, in the main window's words, on one line
+//   lignesExigence  those words as the main window sets them out, on three lines
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 struct Exigence
 {
@@ -25,3 +27,7 @@ Exigence exigence(qint64 effectif);
 // Lines 2 to 4 of the main window's result for `effectif`, joined on one line
 // ("Il faut 2 dégagements totalisant 4 UP"); "Aucun dégagement exigé" for N ≤ 0.
 QString motsExigence(qint64 effectif);
+
+// Lines 2 to 4 of the main window's result (the last one empty where unused); band a) for every
+// count below 20, whatever its sign, as the main window shows it.
+std::array<QString, 3> lignesExigence(qint64 effectif);
