@@ -14,8 +14,9 @@
 #include <QList>
 #include <QString>
 
-// Type width of n UP in mm: 900, 1400, then 600·n.
-qint32 largeurType(qint64 up);
+// Type width of n UP in mm: 900, 1400, then 600·n (beyond a qint32 for the UP a qint32 width
+// can be credited); 0 for n ≤ 0.
+qint64 largeurType(qint64 up);
 // UP credited to a measured width; doors meet a type width within 5 % (20·w ≥ 19·W(n)).
 qint64 upCredites(qint32 largeurMm, bool porte);
 QString raisonCredit(qint32 largeurMm, bool porte);

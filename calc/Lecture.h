@@ -22,6 +22,9 @@ template <class T> struct Lu
     explicit operator bool() const { return valeur.has_value(); }
 };
 
+// Spaces are refused, around the text as inside it ("1 000", " 5"): what is shown is what was
+// read. An empty text is refused too, with its own sentence; callers decide whether it is an error.
+
 // Decimal digits only, leading zeros allowed, 0 included; nothing else (no sign, no space, no
 // other script's digits), at most 2 147 483 647.
 Lu<qint32> lireEffectifCellule(QStringView texte);
@@ -30,5 +33,6 @@ Lu<qint32> lireEffectifCellule(QStringView texte);
 // "3" → 3000, ",5" refused); no sign, at most 2 147 483 647 mm.
 Lu<qint32> lireMillimetres(QStringView texte);
 
-// Millimetres as a person writes metres: at least two decimals, a third only when needed.
-QString ecrireMetres(qint32 millimetres);
+// Millimetres as a person writes metres: at least two decimals, a third only when needed. Any
+// qint64, so that a width computed from a qint32 one (0,95 × W(n)) can be written too.
+QString ecrireMetres(qint64 millimetres);
