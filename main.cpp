@@ -4,12 +4,20 @@
 #include "Demarrage.h"
 #include "FrmPrincipale.h"
 #include "Gabarit.h"
+#include "LigneDeCommande.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 int main(int argc, char *argv[])
 {
+    // Options answer on the terminal, without a display; the plain start pays one test for it.
+    if (LigneDeCommande::estCommande(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        QTextStream sortie(stdout);
+        QTextStream erreurs(stderr);
+        return LigneDeCommande::executer(QCoreApplication::arguments().sliced(1), sortie, erreurs);
+    }
     QApplication app(argc, argv);
     Gabarit::preparerApplication();
     if (lcDemarrage().isDebugEnabled()) {
