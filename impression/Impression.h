@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// One printed page on the default printer, without ever holding up the windows for long.
+// Pages on the default printer, without ever holding up the windows for long, or in a PDF file.
 #pragma once
 
 #include <QString>
@@ -19,5 +19,9 @@ inline constexpr std::chrono::seconds Delai { 10 };
 // keeps running meanwhile. Returns the French sentence saying why the page was not printed,
 // or an empty text when it was (or when the program is ending).
 QString imprimer(const std::function<void(Imprimante &)> &dessiner);
+
+// The same pages into a PDF file on A4, written whole or not at all. Returns the French
+// sentence saying why it was not written, or an empty text.
+QString exporterPdf(const QString &chemin, const std::function<void(Imprimante &)> &dessiner);
 
 } // namespace Impression

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// The printout as a PDF file, what goes into a safety file: the same pages on A4.
+#include "Fichier.h"
+#include "Impression.h"
+#include "PagePeinte.h"
+#include "Produit.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace Impression {
+
+QString exporterPdf(const QString &chemin, const std::function<void(Imprimante &)> &dessiner)
+{
+    const QString raison = Fichier::ecrire(chemin, [&](QIODevice &fichier) {
+        QPdfWriter pdf(&fichier);
+        pdf.setTitle(Produit::Titre);
+        pdf.setCreator(Produit::Titre + QStringLiteral(" ") + Produit::Version);
+        // Margins most printers can print within, should the file be printed later.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter peintre(&pdf);
+        PagePeinte page(peintre, pdf);
+        dessiner(page);
+    });
+    return raison.isEmpty() ? QString()
+                            : QStringLiteral("Le PDF n'a pas été écrit : %1.").arg(raison);
+}
+
+} // namespace Impression

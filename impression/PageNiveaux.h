@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// The printed study of a whole building: the levels as typed, the result rows, the warnings
+// and the articles applied, on as many pages as it takes.
+#pragma once
+
+#include "Etude.h"
+#include "Niveaux.h"
+
+class Imprimante;
+class QDate;
+
+void imprimerNiveaux(
+    Imprimante &page, const Etude &etude, const ResultatNiveaux &resultat, const QDate &date);
