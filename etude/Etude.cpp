@@ -6,7 +6,6 @@
 #include "Niveaux.h"
 
 #include <QFileInfo>
-#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -239,9 +238,7 @@ QString enregistrer(const QString &chemin, const Etude &etude)
     // Never a file this program would refuse to open.
     if (const QString raison = defaut(etude); !raison.isEmpty())
         return echec.arg(raison);
-    const QByteArray octets = ecrire(etude);
-    const QString raison
-        = Fichier::ecrire(chemin, [&](QIODevice &fichier) { fichier.write(octets); });
+    const QString raison = Fichier::ecrire(chemin, ecrire(etude));
     return raison.isEmpty() ? QString() : echec.arg(raison);
 }
 

@@ -27,6 +27,8 @@ QString raisonEcriture(const QString &chemin, const QFileDevice &fichier, qint64
     const QStorageInfo disque(cible.absolutePath());
     if (disque.isValid() && disque.bytesAvailable() <= taille)
         return QStringLiteral("le disque est plein");
+    if (fichier.error() == QFileDevice::NoError || fichier.error() == QFileDevice::WriteError)
+        return QStringLiteral("l'écriture s'est arrêtée avant la fin");
     return QStringLiteral("le système a refusé l'écriture (%1)").arg(fichier.errorString());
 }
 
@@ -54,17 +56,23 @@ Lu<QByteArray> lire(const QString &chemin, qint64 tailleMaximale)
     return { std::move(octets), {} };
 }
 
-QString ecrire(const QString &chemin, const std::function<void(QIODevice &)> &remplir)
+QString ecrire(const QString &chemin, const QByteArray &octets)
 {
     if (chemin.isEmpty())
         return QStringLiteral("aucun nom de fichier n'a été donné");
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
+    // Unbuffered: Qt's buffer, flushed at commit, takes a short write for success.
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return raisonEcriture(chemin, fichier, 0);
-    remplir(fichier);
-    const qint64 taille = fichier.size();
+    // A file that stops growing (a full disk, a size limit) makes a short write, not an error:
+    // the old file must then stay.
+    if (fichier.write(octets) != octets.size()) {
+        fichier.cancelWriting();
+        fichier.commit();
+        return raisonEcriture(chemin, fichier, octets.size());
+    }
     if (!fichier.commit())
-        return raisonEcriture(chemin, fichier, taille);
+        return raisonEcriture(chemin, fichier, octets.size());
     return {};
 }
 

@@ -9,9 +9,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
-
-class QIODevice;
 
 namespace Fichier {
 
@@ -19,8 +16,8 @@ namespace Fichier {
 // reason is a French phrase to follow "n'a pas pu être ouvert : ".
 Lu<QByteArray> lire(const QString &chemin, qint64 tailleMaximale);
 
-// `remplir` writes into a temporary file that replaces `chemin` only once complete. Returns
-// the French reason it was not written ("le dossier « … » n'existe pas"), or an empty text.
-QString ecrire(const QString &chemin, const std::function<void(QIODevice &)> &remplir);
+// Into a temporary file that replaces `chemin` only once complete. Returns the French reason
+// it was not written ("le dossier « … » n'existe pas"), or an empty text.
+QString ecrire(const QString &chemin, const QByteArray &octets);
 
 } // namespace Fichier

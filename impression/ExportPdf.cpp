@@ -6,6 +6,7 @@
 #include "PagePeinte.h"
 #include "Produit.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -14,8 +15,11 @@ namespace Impression {
 
 QString exporterPdf(const QString &chemin, const std::function<void(Imprimante &)> &dessiner)
 {
-    const QString raison = Fichier::ecrire(chemin, [&](QIODevice &fichier) {
-        QPdfWriter pdf(&fichier);
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&tampon);
         pdf.setTitle(Produit::Titre);
         pdf.setCreator(Produit::Titre + QStringLiteral(" ") + Produit::Version);
         // Margins most printers can print within, should the file be printed later.
@@ -24,7 +28,8 @@ QString exporterPdf(const QString &chemin, const std::function<void(Imprimante &
         QPainter peintre(&pdf);
         PagePeinte page(peintre, pdf);
         dessiner(page);
-    });
+    }
+    const QString raison = Fichier::ecrire(chemin, octets);
     return raison.isEmpty() ? QString()
                             : QStringLiteral("Le PDF n'a pas été écrit : %1.").arg(raison);
 }
