@@ -62,13 +62,19 @@ struct Banc
     QLineEdit *saisie = principale.findChild<QLineEdit *>("Text1");
     QPushButton *calculer = principale.findChild<QPushButton *>("CmdCalculer");
 
-    Banc() { principale.show(), void(QTest::qWaitForWindowActive(&principale)); }
+    Banc()
+    {
+        principale.show();
+        if (!QTest::qWaitForWindowActive(&principale))
+            qWarning("the main window did not become active");
+    }
+    // The four result lines, top to bottom.
     QStringList lignes() const
     {
-        return { principale.findChild<QLabel *>("Label2")->text(),
-            principale.findChild<QLabel *>("Label3")->text(),
-            principale.findChild<QLabel *>("Label4")->text(),
-            principale.findChild<QLabel *>("Label5")->text() };
+        QStringList textes;
+        for (const char *nom : { "Label2", "Label3", "Label4", "Label5" })
+            textes << principale.findChild<QLabel *>(nom)->text();
+        return textes;
     }
     // Triggers a menu entry, once it is checked to exist and be enabled.
     void declencher(const char *entree)
@@ -81,8 +87,12 @@ struct Banc
     QWidget *ouvrir(const char *entree, const QString &nom)
     {
         declencher(entree);
-        QWidgetList w = QApplication::topLevelWidgets();
-        w.removeIf([&](QWidget *f) { return f->objectName() != nom || !f->isVisible(); });
-        return w.size() == 1 && QTest::qWaitForWindowExposed(w[0]) ? w[0] : nullptr;
+        QWidgetList visibles = QApplication::topLevelWidgets();
+        visibles.removeIf([&](QWidget *fenetre) {
+            return fenetre->objectName() != nom || !fenetre->isVisible();
+        });
+        if (visibles.size() != 1 || !QTest::qWaitForWindowExposed(visibles.first()))
+            return nullptr;
+        return visibles.first();
     }
 };

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// A page layer that prints nothing and writes down each line: its page, where it starts, in
+// which font and size, and its text. Lines move down by the font's real line spacing.
+#pragma once
+
+#include "Imprimante.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QStringList>
+
+struct LignePosee
+{
+    int page = 1;
+    int x = 0; // twips from the printable area's left edge
+    int y = 0; // twips from its top
+    QString police;
+    qreal taille = 0;
+    QString texte;
+
+    // "page 1 | 500, 776 | Arial 8 | SalvaNOR - Dégagements", as a test failure shows it.
+    QString decrite() const
+    {
+        return QString("page %1 | %2, %3 | %4 %5 | %6")
+            .arg(page)
+            .arg(x)
+            .arg(y)
+            .arg(police)
+            .arg(taille)
+            .arg(texte);
+    }
+};
+
+class ImprimanteEnregistreuse : public Imprimante
+{
+public:
+    QList<LignePosee> lignes;
+    // The printable height of A4 within common margins; a test may set its own.
+    int hauteur = 16000;
+
+    void setFontName(const QString &nom) override { m_police = nom; }
+    void setFontSize(qreal points) override { m_taille = points; }
+    void setCurrentX(int twips) override { m_x = twips; }
+    void setCurrentY(int twips) override { m_y = twips; }
+    void print(const QString &ligne) override
+    {
+        lignes << LignePosee { m_page, m_x, m_y, m_police, m_taille, ligne };
+        m_x = 0;
+        m_y += interligne(m_police, m_taille);
+    }
+    int hauteurPage() const override { return hauteur; }
+    void nouvellePage() override
+    {
+        ++m_page;
+        m_x = 0;
+        m_y = 0;
+    }
+
+    QStringList decrites() const
+    {
+        QStringList textes;
+        for (const LignePosee &ligne : lignes)
+            textes << ligne.decrite();
+        return textes;
+    }
+
+    // The font's line spacing in twips, measured on a surface of 1440 dots per inch.
+    static int interligne(const QString &police, qreal points)
+    {
+        QImage surface(1, 1, QImage::Format_Mono);
+        const int pointsParMetre = qRound(1440 / 0.0254);
+        surface.setDotsPerMeterX(pointsParMetre);
+        surface.setDotsPerMeterY(pointsParMetre);
+        QFont font(police);
+        font.setPointSizeF(points);
+        return qRound(QFontMetricsF(font, &surface).lineSpacing());
+    }
+
+private:
+    QString m_police;
+    qreal m_taille = 0;
+    int m_x = 0;
+    int m_y = 0;
+    int m_page = 1;
+};
