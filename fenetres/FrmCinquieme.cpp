@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+#include "FrmCinquieme.h"
+
+#include "Cinquieme.h"
+#include "Gabarit.h"
+#include "Lecture.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *champ(QWidget *parent, const char *nom, const QString &description)
+{
+    auto *saisie = new QLineEdit(parent);
+    saisie->setObjectName(QLatin1String(nom));
+    saisie->setAccessibleName(QLatin1String(nom));
+    saisie->setAccessibleDescription(description);
+    return saisie;
+}
+
+// A count read from its box; what cannot be read is marked where it is typed, and kept. An empty
+// box reads as 0 here: the caller decides what it means.
+Lu<qint32> lireChamp(QLineEdit *saisie)
+{
+    Lu<qint32> lu
+        = saisie->text().isEmpty() ? Lu<qint32> { 0, {} } : lireEffectifCellule(saisie->text());
+    saisie->setStyleSheet(lu ? QString() : QStringLiteral("QLineEdit { border: 2px solid red; }"));
+    saisie->setToolTip(lu.erreur);
+    return lu;
+}
+
+// "1 dégagement de 1,40 m + 1 dégagement de 0,90 m"; 600 mm is the accessory alternative.
+QString motsSolution(const QList<qint32> &largeurs)
+{
+    QStringList morceaux;
+    for (qsizetype i = 0; i < largeurs.size();) {
+        qsizetype j = i;
+        while (j < largeurs.size() && largeurs[j] == largeurs[i])
+            ++j;
+        const qsizetype nombre = j - i;
+        QString mots = QStringLiteral("%1 dégagement%2 de %3 m")
+                           .arg(nombre)
+                           .arg(nombre > 1 ? QStringLiteral("s") : QString())
+                           .arg(ecrireMetres(largeurs[i]));
+        if (largeurs[i] == 600)
+            mots += QStringLiteral(" ou 1 dégagement accessoire");
+        morceaux << mots;
+        i = j;
+    }
+    return morceaux.join(QStringLiteral(" + "));
+}
+
+QLabel *ligneResultat(const QString &description)
+{
+    auto *ligne = new QLabel;
+    ligne->setWordWrap(true);
+    ligne->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ligne->setAccessibleDescription(description);
+    return ligne;
+}
+
+} // namespace
+
+FrmCinquieme::FrmCinquieme(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    Gabarit::preparerFenetre(this, "FrmCinquieme", QStringLiteral("5e catégorie (PE 11)"));
+    auto *colonne = new QVBoxLayout(this);
+    creerSaisie();
+    creerResultat();
+    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
+    connect(boutons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    colonne->addWidget(boutons);
+    Form_Load();
+}
+
+void FrmCinquieme::creerSaisie()
+{
+    auto *cadre = new QGroupBox(QStringLiteral("Établissement"), this);
+    auto *formulaire = new QFormLayout(cadre);
+    m_public = champ(cadre, "Public", QStringLiteral("Nombre de personnes du public, en chiffres"));
+    m_personnel = champ(cadre, "Personnel",
+        QStringLiteral("Membres du personnel qui ne disposent pas de dégagements propres, en "
+                       "chiffres ; vide : aucun"));
+    formulaire->addRow(QStringLiteral("&Public :"), m_public);
+    formulaire->addRow(QStringLiteral("P&ersonnel sans dégagements propres :"), m_personnel);
+    m_existant = new QCheckBox(
+        QStringLiteral("Établissement e&xistant (rénovation, immeuble existant)"), cadre);
+    m_existant->setObjectName(QStringLiteral("Existant"));
+    m_existant->setToolTip(QStringLiteral("PE 11 : 0,90 m peut alors être ramené à 0,80 m"));
+    m_sommeil = new QCheckBox(QStringLiteral("Locaux à &sommeil"), cadre);
+    m_sommeil->setObjectName(QStringLiteral("Sommeil"));
+    formulaire->addRow(m_existant);
+    formulaire->addRow(m_sommeil);
+    layout()->addWidget(cadre);
+
+    connect(m_public, &QLineEdit::textChanged, this, &FrmCinquieme::recalculer);
+    connect(m_personnel, &QLineEdit::textChanged, this, &FrmCinquieme::recalculer);
+    connect(m_existant, &QCheckBox::toggled, this, &FrmCinquieme::recalculer);
+    connect(m_sommeil, &QCheckBox::toggled, this, &FrmCinquieme::recalculer);
+}
+
+void FrmCinquieme::creerResultat()
+{
+    auto *cadre = new QGroupBox(QStringLiteral("Résultat"), this);
+    auto *formulaire = new QFormLayout(cadre);
+    formulaire->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    m_application = ligneResultat(QStringLiteral("Résultat : application de l'article PE 11"));
+    m_effectif = ligneResultat(QStringLiteral("Résultat : effectif compté"));
+    m_solutions = ligneResultat(QStringLiteral("Résultat : dégagements admis"));
+    m_notes = ligneResultat(QStringLiteral("Résultat : notes"));
+    m_application->setObjectName(QStringLiteral("Application"));
+    m_effectif->setObjectName(QStringLiteral("Effectif"));
+    m_solutions->setObjectName(QStringLiteral("Solutions"));
+    m_notes->setObjectName(QStringLiteral("Notes"));
+    // Wide enough for a note on two or three lines, in whatever font the screen gives.
+    m_notes->setMinimumWidth(m_notes->fontMetrics().averageCharWidth() * 70);
+    formulaire->addRow(QStringLiteral("Règle :"), m_application);
+    formulaire->addRow(QStringLiteral("Effectif (PE 11 §5) :"), m_effectif);
+    formulaire->addRow(QStringLiteral("Dégagements :"), m_solutions);
+    formulaire->addRow(QStringLiteral("Notes :"), m_notes);
+    layout()->addWidget(cadre);
+}
+
+void FrmCinquieme::Form_Load()
+{
+    recalculer();
+    adjustSize();
+    Gabarit::centrer(this);
+    m_public->setFocus();
+}
+
+void FrmCinquieme::recalculer()
+{
+    const Lu<qint32> public_ = lireChamp(m_public);
+    const Lu<qint32> personnel = lireChamp(m_personnel);
+    if (m_public->text().isEmpty())
+        return effacer(QStringLiteral("Indiquez le nombre de personnes du public."));
+    if (!public_ || !personnel)
+        return effacer(QStringLiteral("—"));
+    EntreeCinquieme entree;
+    entree.public_ = *public_.valeur;
+    entree.personnel = *personnel.valeur;
+    entree.existant = m_existant->isChecked();
+    entree.sommeil = m_sommeil->isChecked();
+    afficher(calculerCinquieme(entree), entree.public_, entree.personnel);
+}
+
+void FrmCinquieme::afficher(const ResultatCinquieme &resultat, qint64 public_, qint64 personnel)
+{
+    m_effectif->setText(QStringLiteral("%1 personnes (%2 du public + %3 du personnel)")
+                            .arg(resultat.effectif)
+                            .arg(public_)
+                            .arg(personnel));
+    if (!resultat.applicable) {
+        m_application->setText(QStringLiteral("L'article PE 11 ne s'applique pas."));
+        m_solutions->setText(QStringLiteral("—"));
+        m_notes->setText(resultat.raison);
+        return;
+    }
+    QStringList solutions;
+    if (resultat.solutions.isEmpty()) {
+        m_application->setText(
+            QStringLiteral("CO 38 §1 d, auquel l'article PE 11 renvoie au-delà de 300 personnes"));
+        solutions << motsExigence(resultat.effectif);
+    } else {
+        m_application->setText(QStringLiteral("Article PE 11 §3"));
+        for (const QList<qint32> &solution : resultat.solutions)
+            solutions << motsSolution(solution);
+        if (solutions.size() > 1)
+            for (QString &solution : solutions)
+                solution.prepend(QStringLiteral("soit "));
+    }
+    m_solutions->setText(solutions.join(QStringLiteral(",\n")));
+    m_notes->setText(resultat.notes.join(u'\n'));
+}
+
+void FrmCinquieme::effacer(const QString &raison)
+{
+    m_application->setText(raison);
+    for (QLabel *ligne : { m_effectif, m_solutions, m_notes })
+        ligne->setText(QStringLiteral("—"));
+}

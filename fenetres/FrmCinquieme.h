@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// The "5e catégorie (PE 11)" window: public and staff in, the PE 11 answer out, on every edit.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+struct ResultatCinquieme;
+
+class FrmCinquieme : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmCinquieme(QWidget *parent = nullptr);
+
+private:
+    void creerSaisie();
+    void creerResultat();
+    void Form_Load();
+    void recalculer();
+    void afficher(const ResultatCinquieme &resultat, qint64 public_, qint64 personnel);
+    void effacer(const QString &raison);
+
+    // What is typed.
+    QLineEdit *m_public = nullptr;
+    QLineEdit *m_personnel = nullptr;
+    QCheckBox *m_existant = nullptr;
+    QCheckBox *m_sommeil = nullptr;
+
+    // What it gives.
+    QLabel *m_application = nullptr;
+    QLabel *m_effectif = nullptr;
+    QLabel *m_solutions = nullptr;
+    QLabel *m_notes = nullptr;
+};
