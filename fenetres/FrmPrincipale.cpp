@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,8 +161,12 @@ void FrmPrincipale::creerMenu()
     ajouterEntree(fichier, "Quitter", QStringLiteral("&Quitter"),
         QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmPrincipale::Quitter_Click);
 
-    ajouterEntree(ajouterMenu("References", QStringLiteral("&Références")), "Article",
-        QStringLiteral("A&rticle CO 38"), {}, &FrmPrincipale::Article_Click);
+    QMenu *references = ajouterMenu("References", QStringLiteral("&Références"));
+    ajouterEntree(
+        references, "Article", QStringLiteral("A&rticle CO 38"), {}, &FrmPrincipale::Article_Click);
+    references->addSeparator()->setObjectName(QStringLiteral("Barre2"));
+    ajouterEntree(references, "Niveaux", QStringLiteral("&Niveaux et escaliers…"), {},
+        &FrmPrincipale::Niveaux_Click);
     ajouterEntree(ajouterMenu("Maj", QStringLiteral("&Mise à jour")), "SiteInternet",
         QStringLiteral("&Site Internet"), {}, &FrmPrincipale::SiteInternet_Click);
     ajouterEntree(ajouterMenu("Help", QStringLiteral("&?")), "Apropos",
@@ -247,7 +252,10 @@ void FrmPrincipale::Imprime_Click()
 
 void FrmPrincipale::Quitter_Click()
 {
-    // Ends at once: windows are hidden, never closed, so no close handler runs.
+    // A study not saved is offered to be saved first; the person may also stay.
+    if (!FenetreEtude::toutesPeuventAbandonner())
+        return;
+    // Then ends at once: windows are hidden, never closed, so no close handler runs.
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         fenetre->hide();
     QCoreApplication::exit(0);
@@ -256,6 +264,30 @@ void FrmPrincipale::Quitter_Click()
 void FrmPrincipale::Article_Click()
 {
     m_article.afficher();
+}
+
+void FrmPrincipale::Niveaux_Click()
+{
+    m_niveaux.afficher();
+}
+
+void FrmPrincipale::ouvrirEtude(const QString &chemin)
+{
+    const Lu<Etude> lu = FichierEtude::ouvrir(chemin);
+    if (!lu) {
+        Plateforme::courante().avertir(this, Produit::Titre, lu.erreur);
+        return;
+    }
+    switch (lu.valeur->outil) {
+    case Etude::Outil::Niveaux:
+        m_niveaux.afficher()->charger(chemin, *lu.valeur);
+        return;
+    case Etude::Outil::Largeurs:
+        break;
+    }
+    Plateforme::courante().avertir(this, Produit::Titre,
+        QStringLiteral("« %1 » est une étude que cette version ne sait pas encore ouvrir.")
+            .arg(QFileInfo(chemin).fileName()));
 }
 
 void FrmPrincipale::SiteInternet_Click()

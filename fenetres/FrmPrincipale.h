@@ -6,6 +6,7 @@
 #include "FenetreUnique.h"
 #include "FrmCO38.h"
 #include "FrmInternet.h"
+#include "FrmNiveaux.h"
 #include "frmAbout.h"
 
 #include <QMainWindow>
@@ -30,8 +31,11 @@ public:
     void Imprime_Click();
     void Quitter_Click();
     void Article_Click();
+    void Niveaux_Click();
     void SiteInternet_Click();
     void Apropos_Click();
+    // Opens the study `chemin` in its window, or says in French why it cannot be read.
+    void ouvrirEtude(const QString &chemin);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -48,6 +52,7 @@ private:
     std::array<QLabel *, 4> m_lignes {};
     QAction *m_imprime = nullptr;
     FenetreUnique<FrmCO38> m_article;
+    FenetreUnique<FrmNiveaux> m_niveaux;
     FenetreUnique<FrmInternet> m_siteInternet;
     FenetreUnique<frmAbout> m_aPropos;
 };

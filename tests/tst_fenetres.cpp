@@ -410,7 +410,8 @@ private slots:
         }
         QCOMPARE(lu,
             QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q",
-                "&Références", "  A&rticle CO 38 ", "&Mise à jour", "  &Site Internet ", "&?",
+                "&Références", "  A&rticle CO 38 ", "  - ", "  &Niveaux et escaliers… ",
+                "&Mise à jour", "  &Site Internet ", "&?",
                 "  &A propos de Salvanor - Dégagements F1" }));
     }
 

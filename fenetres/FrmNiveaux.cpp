@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+#include "FrmNiveaux.h"
+
+#include "CelluleSaisie.h"
+#include "Gabarit.h"
+#include "Lecture.h"
+#include "PageNiveaux.h"
+#include "TableNiveaux.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace {
+
+enum Colonne { ColonneNiveau, ColonneEffectif, ColonneProfondeur };
+// On the "Niveau" cell: the level's index (0 RDC, +k floors, −k basements).
+constexpr int RoleIndice = Qt::UserRole;
+constexpr int EtageLePlusHaut = 99;
+constexpr int SousSolLePlusProfond = -9;
+
+// One row as typed, read, with what each cell expects when it cannot be read. An empty
+// effectif is not entered yet: no result, but nothing to correct either; nor is the depth of a
+// basement whose effectif is not entered.
+struct NiveauLu
+{
+    Niveau niveau;
+    QString erreurEffectif;
+    QString erreurProfondeur;
+};
+
+NiveauLu lireNiveau(const SaisieNiveau &saisie)
+{
+    NiveauLu lu { { saisie.indice, std::nullopt, std::nullopt }, {}, {} };
+    if (!saisie.effectif.isEmpty()) {
+        const Lu<qint32> effectif = lireEffectifCellule(saisie.effectif);
+        lu.niveau.effectif = effectif.valeur;
+        lu.erreurEffectif = effectif.erreur;
+    }
+    if (saisie.indice >= 0 || (saisie.effectif.isEmpty() && saisie.profondeur.isEmpty()))
+        return lu;
+    if (saisie.profondeur.isEmpty()) {
+        lu.erreurProfondeur = QStringLiteral(
+            "Indiquez la profondeur du sous-sol en mètres (par exemple 3,50) : celle de son point "
+            "le plus bas accessible au public, sous le niveau moyen des seuils des issues sur "
+            "l'extérieur.");
+        return lu;
+    }
+    const Lu<qint32> profondeur = lireMillimetres(saisie.profondeur);
+    lu.niveau.profondeurMm = profondeur.valeur;
+    lu.erreurProfondeur = profondeur.erreur;
+    return lu;
+}
+
+QTableWidget *tableau(const char *nom, const QString &titre, int colonnes)
+{
+    auto *t = new QTableWidget(0, colonnes);
+    t->setObjectName(QLatin1String(nom));
+    t->setAccessibleName(titre);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table; the arrows move inside it.
+    t->setTabKeyNavigation(false);
+    t->setWordWrap(false);
+    return t;
+}
+
+QTableWidget *tableauResultat(const char *nom, const QString &titre)
+{
+    QTableWidget *t = tableau(nom, titre, 0);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return t;
+}
+
+// A caption above a control, whose access key leads to it.
+QLabel *legende(const QString &texte, QWidget *controle)
+{
+    auto *l = new QLabel(texte);
+    l->setBuddy(controle);
+    return l;
+}
+
+void remplir(QTableWidget *t, const Tableau &contenu)
+{
+    t->setColumnCount(static_cast<int>(contenu.entetes.size()));
+    t->setHorizontalHeaderLabels(contenu.entetes);
+    t->setRowCount(static_cast<int>(contenu.lignes.size()));
+    for (int ligne = 0; ligne < t->rowCount(); ++ligne)
+        for (int colonne = 0; colonne < t->columnCount(); ++colonne) {
+            // Items kept from one edit to the next: a screen reader stays where it was.
+            if (!t->item(ligne, colonne))
+                t->setItem(ligne, colonne, new QTableWidgetItem);
+            t->item(ligne, colonne)->setText(contenu.lignes[ligne].value(colonne));
+        }
+}
+
+} // namespace
+
+FrmNiveaux::FrmNiveaux()
+    : FenetreEtude("FrmNiveaux", QStringLiteral("Niveaux et escaliers"), Etude::Outil::Niveaux)
+{
+    auto *mise = new QVBoxLayout(this);
+    mise->addLayout(creerSaisie(), 2);
+    mise->addLayout(creerResultats(), 5);
+    mise->addLayout(creerCommandes());
+
+    charger({}, Etude { Etude::Outil::Niveaux, { SaisieNiveau {} }, {}, {}, false });
+    const QFontMetrics mesure = fontMetrics();
+    resize(QSize(mesure.averageCharWidth() * 140, mesure.lineSpacing() * 50)
+               .boundedTo(screen()->availableSize() * 9 / 10)
+               .expandedTo(minimumSizeHint()));
+    Gabarit::centrer(this);
+    m_saisie->setFocus();
+}
+
+QVBoxLayout *FrmNiveaux::creerSaisie()
+{
+    m_saisie = tableau("Saisie", QStringLiteral("Niveaux du bâtiment"), 3);
+    m_saisie->setHorizontalHeaderLabels(
+        { QStringLiteral("Niveau"), QStringLiteral("Effectif"), QStringLiteral("Profondeur (m)") });
+    m_saisie->setAccessibleDescription(
+        QStringLiteral("Du dernier étage au sous-sol le plus profond : l'effectif de chaque "
+                       "niveau et, pour un sous-sol, sa profondeur en mètres"));
+    m_saisie->setItemDelegate(new CelluleSaisie(m_saisie));
+    // As wide as its columns: what is typed in it is short.
+    m_saisie->horizontalHeader()->setStretchLastSection(false);
+    m_saisie->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_saisie->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
+    connect(m_saisie, &QTableWidget::itemChanged, this, &FrmNiveaux::recalculer);
+    connect(m_saisie, &QTableWidget::currentCellChanged, this, &FrmNiveaux::mettreAJourBoutons);
+
+    m_ajouterEtage = bouton("AjouterEtage", QStringLiteral("&Ajouter un étage"),
+        QStringLiteral("Ajoute un étage au-dessus du dernier"));
+    connect(m_ajouterEtage, &QPushButton::clicked, this, &FrmNiveaux::ajouterEtage);
+    m_ajouterSousSol = bouton("AjouterSousSol", QStringLiteral("Ajouter un &sous-sol"),
+        QStringLiteral("Ajoute un sous-sol sous le plus profond"));
+    connect(m_ajouterSousSol, &QPushButton::clicked, this, &FrmNiveaux::ajouterSousSol);
+    m_retirer = bouton("RetirerNiveau", QStringLiteral("&Retirer le niveau"), {});
+    connect(m_retirer, &QPushButton::clicked, this, &FrmNiveaux::retirerNiveau);
+
+    auto *boutons = new QVBoxLayout;
+    boutons->addWidget(m_ajouterEtage);
+    boutons->addWidget(m_ajouterSousSol);
+    boutons->addWidget(m_retirer);
+    boutons->addStretch();
+    auto *rangee = new QHBoxLayout;
+    rangee->addWidget(m_saisie);
+    rangee->addLayout(boutons);
+    rangee->addStretch();
+
+    auto *saisie = new QVBoxLayout;
+    saisie->addWidget(legende(QStringLiteral("Niveaux du &bâtiment :"), m_saisie));
+    saisie->addLayout(rangee);
+    return saisie;
+}
+
+QVBoxLayout *FrmNiveaux::creerResultats()
+{
+    m_niveaux = tableauResultat("ResultatNiveaux", QStringLiteral("Dégagements des niveaux"));
+    m_escaliers = tableauResultat("ResultatEscaliers", QStringLiteral("Dégagements des escaliers"));
+    m_avertissements = new QListWidget;
+    m_avertissements->setObjectName(QStringLiteral("Avertissements"));
+    m_avertissements->setAccessibleName(QStringLiteral("Avertissements"));
+    m_avertissements->setWordWrap(true);
+
+    auto *resultats = new QVBoxLayout;
+    resultats->addWidget(legende(QStringLiteral("Dégagements des &niveaux :"), m_niveaux));
+    resultats->addWidget(m_niveaux, 2);
+    resultats->addWidget(legende(QStringLiteral("Dégagements des es&caliers :"), m_escaliers));
+    resultats->addWidget(m_escaliers, 2);
+    resultats->addWidget(legende(QStringLiteral("A&vertissements :"), m_avertissements));
+    resultats->addWidget(m_avertissements, 1);
+    return resultats;
+}
+
+void FrmNiveaux::ajouterEtage()
+{
+    insererNiveau(0, { indice(0) + 1, {}, {} });
+    m_saisie->setCurrentCell(0, ColonneEffectif);
+    m_saisie->setFocus();
+    recalculer();
+}
+
+void FrmNiveaux::ajouterSousSol()
+{
+    const int ligne = m_saisie->rowCount();
+    insererNiveau(ligne, { indice(ligne - 1) - 1, {}, {} });
+    m_saisie->setCurrentCell(ligne, ColonneEffectif);
+    m_saisie->setFocus();
+    recalculer();
+}
+
+void FrmNiveaux::retirerNiveau()
+{
+    const int ligne = ligneARetirer();
+    if (ligne < 0)
+        return;
+    m_saisie->removeRow(ligne);
+    recalculer();
+}
+
+Etude FrmNiveaux::etude() const
+{
+    Etude e;
+    e.outil = Etude::Outil::Niveaux;
+    for (int ligne = 0; ligne < m_saisie->rowCount(); ++ligne)
+        e.niveaux << SaisieNiveau { indice(ligne), m_saisie->item(ligne, ColonneEffectif)->text(),
+            m_saisie->item(ligne, ColonneProfondeur)->text() };
+    return e;
+}
+
+void FrmNiveaux::afficherEtude(const Etude &etude)
+{
+    // Every level from the top down to the deepest, the RDC included, whatever the file holds.
+    int haut = 0;
+    int bas = 0;
+    for (const SaisieNiveau &niveau : etude.niveaux) {
+        haut = std::max(haut, niveau.indice);
+        bas = std::min(bas, niveau.indice);
+    }
+    const QSignalBlocker silence(m_saisie);
+    m_saisie->setRowCount(0);
+    for (int i = haut; i >= bas; --i) {
+        SaisieNiveau saisie { i, {}, {} };
+        for (const SaisieNiveau &niveau : etude.niveaux)
+            if (niveau.indice == i)
+                saisie = niveau;
+        insererNiveau(m_saisie->rowCount(), saisie);
+    }
+    m_saisie->setCurrentCell(0, ColonneEffectif);
+    recalculer();
+}
+
+std::function<void(Imprimante &)> FrmNiveaux::pages() const
+{
+    return [etude = etude(), resultat = m_resultat, date = QDate::currentDate()](
+               Imprimante &page) { imprimerNiveaux(page, etude, resultat, date); };
+}
+
+void FrmNiveaux::insererNiveau(int ligne, const SaisieNiveau &saisie)
+{
+    const QSignalBlocker silence(m_saisie);
+    m_saisie->insertRow(ligne);
+    auto *nom = new QTableWidgetItem(nomNiveau(saisie.indice));
+    nom->setData(RoleIndice, saisie.indice);
+    nom->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    m_saisie->setItem(ligne, ColonneNiveau, nom);
+    m_saisie->setItem(ligne, ColonneEffectif, new QTableWidgetItem(saisie.effectif));
+    auto *profondeur = new QTableWidgetItem(saisie.profondeur);
+    if (saisie.indice >= 0) {
+        profondeur->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        profondeur->setBackground(palette().brush(QPalette::Window));
+        profondeur->setData(
+            Qt::AccessibleDescriptionRole, QStringLiteral("Sans objet : sous-sols seulement"));
+    }
+    m_saisie->setItem(ligne, ColonneProfondeur, profondeur);
+}
+
+int FrmNiveaux::indice(int ligne) const
+{
+    return m_saisie->item(ligne, ColonneNiveau)->data(RoleIndice).toInt();
+}
+
+int FrmNiveaux::ligneARetirer() const
+{
+    const int dernier = m_saisie->rowCount() - 1;
+    const bool sousSol = m_saisie->currentRow() >= 0 && indice(m_saisie->currentRow()) < 0;
+    if (indice(0) > 0 && !sousSol)
+        return 0;
+    return indice(dernier) < 0 ? dernier : -1;
+}
+
+void FrmNiveaux::recalculer()
+{
+    QList<Niveau> niveaux;
+    {
+        const QSignalBlocker silence(m_saisie);
+        const Etude saisie = etude();
+        for (int ligne = 0; ligne < saisie.niveaux.size(); ++ligne) {
+            const NiveauLu lu = lireNiveau(saisie.niveaux[ligne]);
+            CelluleSaisie::marquer(m_saisie->item(ligne, ColonneEffectif), lu.erreurEffectif);
+            CelluleSaisie::marquer(m_saisie->item(ligne, ColonneProfondeur), lu.erreurProfondeur);
+            niveaux << lu.niveau;
+        }
+    }
+    m_resultat = calculerNiveaux(niveaux);
+    remplir(m_niveaux, tableauNiveaux(m_resultat));
+    remplir(m_escaliers, tableauEscaliers(m_resultat));
+    m_avertissements->clear();
+    for (const Avertissement &avertissement : m_resultat.avertissements)
+        m_avertissements->addItem(
+            avertissement.article + QStringLiteral(" : ") + avertissement.texte);
+    mettreAJourBoutons();
+    etudeModifiee();
+}
+
+void FrmNiveaux::mettreAJourBoutons()
+{
+    m_ajouterEtage->setEnabled(indice(0) < EtageLePlusHaut);
+    m_ajouterSousSol->setEnabled(indice(m_saisie->rowCount() - 1) > SousSolLePlusProfond);
+    const int ligne = ligneARetirer();
+    m_retirer->setEnabled(ligne >= 0);
+    const QString retire = ligne < 0 ? QStringLiteral("Le rez-de-chaussée reste")
+        : ligne == 0
+        ? QStringLiteral("Retire %1, le dernier étage").arg(nomNiveau(indice(ligne)))
+        : QStringLiteral("Retire %1, le sous-sol le plus profond").arg(nomNiveau(indice(ligne)));
+    m_retirer->setToolTip(retire);
+    m_retirer->setAccessibleDescription(retire);
+}
