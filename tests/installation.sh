@@ -5,6 +5,7 @@
 # installed program finding its clip where it was unpacked; the Debian package, what it holds and
 # what Debian's checker says of it; the Windows version record.
 set -eu
+[ -z "${SALVANOR_OUTILS_MANQUANTS:-}" ] || { echo "SKIP   : not found when the build was configured: $SALVANOR_OUTILS_MANQUANTS"; exit 0; }
 b=$1 id=example.salvanor.degagements
 t=$(mktemp -d)
 trap 'rm -rf "$t"' EXIT

@@ -11,34 +11,61 @@
 namespace {
 
 Banc *banc = nullptr;
-const auto exiger = [](bool tenu, const char *quoi) { tenu ? void() : qFatal("broken: %s", quoi); };
+
+void exiger(bool tenu, const char *promesse)
+{
+    if (!tenu)
+        qFatal("broken: %s", promesse);
+}
+
+// The kinds of action, in the order the first byte picks them.
+enum class Geste { Touche, ToucheSpeciale, PressePapiers, Coller, Menu, Clic, Fermer, Nombre };
 
 // The first byte chooses the kind of action and where, the second its details.
-void agir(quint8 quoi, quint8 n)
+void agir(quint8 choix, quint8 detail)
 {
     static const char *const Entrees[] = { "Imprime", "Article", "SiteInternet", "Apropos" };
     static const Qt::Key Touches[] = { Qt::Key_Home, Qt::Key_Left, Qt::Key_Delete, Qt::Key_Tab,
         Qt::Key_Return, Qt::Key_Escape, Qt::Key_F1, Qt::Key_V };
+    static const char Caracteres[] = "0123456789a -";
     QWidgetList fenetres = QApplication::topLevelWidgets();
-    fenetres.removeIf([](QWidget *w) { return !w->isVisible() || w->inherits("QMenu"); });
-    QWidget *fenetre = fenetres.isEmpty() ? &banc->principale : fenetres[n % fenetres.size()];
-    QWidget *cible = quoi & 8 ? banc->saisie : fenetre;
+    fenetres.removeIf(
+        [](QWidget *widget) { return !widget->isVisible() || widget->inherits("QMenu"); });
+    QWidget *fenetre = fenetres.isEmpty() ? &banc->principale : fenetres[detail % fenetres.size()];
+    QWidget *cible = choix & 8 ? banc->saisie : fenetre;
     // What a click reaches: buttons, the box, labels and pictures, not the menu bar's own popups.
     QWidgetList cliquables = fenetre->findChildren<QWidget *>();
-    cliquables.removeIf(
-        [](QWidget *w) { return w->inherits("QToolButton") || w->inherits("QMenuBar"); });
-    const std::function<void()> actions[] = {
-        [&] { QTest::keyClick(cible, "0123456789a -"[n % 13]); },
-        [&] {
-            QTest::keyClick(cible, Touches[n % 8], n & 8 ? Qt::ControlModifier : Qt::NoModifier);
-        },
-        [&] { QApplication::clipboard()->setText(QString::number(n * 4099) + (n % 3 ? "" : "x")); },
-        [&] { banc->saisie->paste(); },
-        [&] { banc->principale.findChild<QAction *>(Entrees[n % 4])->trigger(); },
-        [&] { QTest::mouseClick(cliquables.value(n % 16, fenetre), Qt::LeftButton); },
-        [&] { fenetre != &banc->principale ? void(fenetre->close()) : void(); },
-    };
-    actions[quoi % std::size(actions)]();
+    cliquables.removeIf([](QWidget *widget) {
+        return widget->inherits("QToolButton") || widget->inherits("QMenuBar");
+    });
+    switch (static_cast<Geste>(choix % int(Geste::Nombre))) {
+    case Geste::Touche:
+        QTest::keyClick(cible, Caracteres[detail % (std::size(Caracteres) - 1)]);
+        break;
+    case Geste::ToucheSpeciale:
+        QTest::keyClick(cible, Touches[detail % std::size(Touches)],
+            detail & 8 ? Qt::ControlModifier : Qt::NoModifier);
+        break;
+    case Geste::PressePapiers:
+        QApplication::clipboard()->setText(
+            QString::number(detail * 4099) + (detail % 3 ? "" : "x"));
+        break;
+    case Geste::Coller:
+        banc->saisie->paste();
+        break;
+    case Geste::Menu:
+        banc->principale.findChild<QAction *>(Entrees[detail % std::size(Entrees)])->trigger();
+        break;
+    case Geste::Clic: // among the first sixteen
+        QTest::mouseClick(cliquables.value(detail % 16, fenetre), Qt::LeftButton);
+        break;
+    case Geste::Fermer:
+        if (fenetre != &banc->principale)
+            fenetre->close();
+        break;
+    case Geste::Nombre:
+        break;
+    }
 }
 
 void verifier()
@@ -73,7 +100,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *octets, size_t taille)
 {
-    for (size_t i = 0; i + 1 < taille; i += 2)
-        agir(octets[i], octets[i + 1]), verifier();
+    for (size_t octet = 0; octet + 1 < taille; octet += 2) {
+        agir(octets[octet], octets[octet + 1]);
+        verifier();
+    }
     return 0;
 }

@@ -7,7 +7,10 @@
 
 #include <csignal>
 
-// The real print system: a private scheduler whose one queue writes each job to a file.
+// The whole print path, to a private scheduler whose one queue writes each job to a file: the
+// page as it comes out, and what a person is told when the print system fails. Built with
+// SALVANOR_IMPRESSION_QT, the path is Qt's printer, which neither times out nor learns that a
+// queue refuses jobs: the cases of those two promises are left out there.
 class TstImpression : public QObject
 {
     Q_OBJECT
@@ -19,15 +22,23 @@ class TstImpression : public QObject
 
     static QString lancer(const QString &programme, const QStringList &arguments)
     {
-        QProcess p;
-        p.start(programme, arguments);
-        return p.waitForFinished(30000) && !p.exitCode() ? p.readAllStandardOutput().trimmed()
-                                                         : "?";
+        QProcess processus;
+        processus.start(programme, arguments);
+        if (!processus.waitForFinished(30000) || processus.exitCode() != 0)
+            return "?";
+        return processus.readAllStandardOutput().trimmed();
     }
+    // The pages that came out.
     QStringList travaux() const
     {
         return QDir(m_dossier.filePath("travaux")).entryList({ "*.pdf" });
     }
+    // Every job the scheduler was given, printed, cancelled or waiting.
+    static qsizetype travauxRecus()
+    {
+        return lancer("lpstat", { "-W", "all", "-o" }).split('\n', Qt::SkipEmptyParts).size();
+    }
+    static bool aucunEnAttente() { return lancer("lpstat", { "-o" }).isEmpty(); }
     QStringList imprimer(const QString &saisi)
     {
         m_banc->plateforme.avertissements.clear();
@@ -39,6 +50,9 @@ class TstImpression : public QObject
 private slots:
     void initTestCase()
     {
+        if (const QString manquants = qEnvironmentVariable("SALVANOR_OUTILS_MANQUANTS");
+            !manquants.isEmpty())
+            QSKIP(qPrintable("not found when the build was configured: " + manquants));
         Gabarit::preparerApplication();
         qputenv("CUPS_SERVER", QFile::encodeName(m_dossier.filePath("cups.sock")));
         m_cupsd = lancer("sh", { SALVANOR_CUPS_PRIVE, m_dossier.path(), QString::number(getpid()) })
@@ -49,67 +63,91 @@ private slots:
     void cleanup() { m_banc.reset(); }
 
     // Each line where the layout puts it: the queue prints from 18 pt left and 30 pt down, and
-    // 500 twips are 25 pt; sizes show in the lines' heights.
+    // 500 twips are 25 pt; the lines' sizes show in their heights, against the first (12 pt).
     void page()
     {
         QCOMPARE(imprimer("75"), QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(travaux(), QStringList("1.pdf"), 20000);
-        QStringList lignes;
-        QList<qreal> haut, hauteur;
         const QString page
             = lancer("pdftotext", { "-bbox", m_dossier.filePath("travaux/1.pdf"), "-" });
-        for (const auto &m :
-            QRegularExpression("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
-                               "yMax=\"([\\d.]+)\">([^<]*)<")
-                .globalMatch(page)) {
-            const qreal y = m.captured(2).toDouble(), h = m.captured(3).toDouble() - y;
-            if (haut.isEmpty() || qAbs(haut.last() - y) > 0.5) {
-                haut << y, hauteur << h;
-                lignes << QString::number(m.captured(1).toDouble(), 'f', 1) + " "
-                        + QString::number(qRound(h / hauteur[0] * 12));
+        const QRegularExpression mot(
+            "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
+        QStringList lignes;
+        QList<qreal> hauts;
+        qreal hauteurDouze = 0;
+        for (const QRegularExpressionMatch &trouve : mot.globalMatch(page)) {
+            const qreal gauche = trouve.captured(1).toDouble();
+            const qreal haut = trouve.captured(2).toDouble();
+            const qreal hauteur = trouve.captured(3).toDouble() - haut;
+            if (hauts.isEmpty())
+                hauteurDouze = hauteur;
+            if (hauts.isEmpty() || qAbs(hauts.last() - haut) > 0.5) {
+                hauts << haut;
+                lignes << QString("%1 %2")
+                              .arg(gauche, 0, 'f', 1)
+                              .arg(qRound(hauteur / hauteurDouze * 12));
             }
-            lignes.last() += " " + m.captured(4);
+            lignes.last() += " " + trouve.captured(4);
         }
         const QString filet = "43.0 12 " + QString(49, '-');
         QCOMPARE(lignes,
-            QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v.1.0.0", filet,
+            QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v." SALVANOR_VERSION, filet,
                 "43.0 12 Pour 75 personnes", "43.0 12 Il faut 2 dégagements de 1 UP",
                 "43.0 12 ou 1 dégagement de 2 UP et", "63.0 12 1 dégagement accessoire", filet }));
-        // Line 8 six Arial 12 pt spaces (20 pt) further right; line 1 25 pt down; line 4 blank.
-        QVERIFY(
-            qAbs(haut[0] - 55) < 0.5 && qAbs(haut[3] - haut[2] - 2 * (haut[4] - haut[3])) < 0.5);
+        // The last line six Arial 12 pt spaces (20 pt) further right; the first 25 pt down; a
+        // blank line between the header and the result.
+        QVERIFY(qAbs(hauts[0] - 55) < 0.5);
+        const qreal pas = hauts[4] - hauts[3];
+        QVERIFY(qAbs(hauts[3] - hauts[2] - 2 * pas) < 0.5);
     }
 
-    // Said in French from start to end, whatever the system's language; nothing comes out later.
+    void fileHorsService_data()
+    {
+        QTest::addColumn<QString>("arreter");
+        QTest::addColumn<QString>("retablir");
+        QTest::addColumn<QString>("etat");
+        QTest::newRow("stopped") << "cupsdisable"
+                                 << "cupsenable"
+                                 << "est arrêtée";
+#ifndef SALVANOR_IMPRESSION_QT
+        QTest::newRow("rejecting jobs") << "cupsreject"
+                                        << "cupsaccept"
+                                        << "refuse les travaux";
+#endif
+    }
+
+    // Said in French, whatever the system's language; no job is left to come out later.
     void fileHorsService()
     {
-        for (const auto &[arreter, retablir, etat] :
-            { std::tuple { "cupsdisable", "cupsenable", "est arrêtée" },
-                { "cupsreject", "cupsaccept", "refuse les travaux" } }) {
-            const QStringList avant = travaux();
-            lancer(arreter, { "salvanor-test" });
-            QCOMPARE(imprimer("250"),
-                QStringList(m_echec + "l'imprimante « salvanor-test » " + etat + "."));
-            lancer(retablir, { "salvanor-test" });
-            QTest::qWait(1000);
-            QCOMPARE(travaux(), avant);
-        }
+        QFETCH(QString, arreter);
+        QFETCH(QString, retablir);
+        QFETCH(QString, etat);
+        const qsizetype recus = travauxRecus();
+        lancer(arreter, { "salvanor-test" });
+        QCOMPARE(
+            imprimer("250"), QStringList(m_echec + "l'imprimante « salvanor-test » " + etat + "."));
+        QCOMPARE(travauxRecus(), recus);
+        lancer(retablir, { "salvanor-test" });
     }
 
-    // A scheduler that stops answering: the warning within the time limit, the windows alive and
-    // the pointer busy meanwhile (not over the warning), nothing printed when it wakes up, and the
-    // next printout prints. Last, the queue deleted: no printer.
+#ifndef SALVANOR_IMPRESSION_QT
+    // A scheduler that stops answering while the printer is looked up: the warning within the
+    // time limit, the windows alive and the pointer busy meanwhile (not over the warning); the
+    // next printout is the one job that comes of the two.
     void serveurMuet()
     {
         const QStringList avant = travaux();
+        const qsizetype recus = travauxRecus();
         QVERIFY(::kill(m_cupsd, SIGSTOP) == 0);
-        int battements = 0, occupe = 0;
+        int battements = 0;
+        int occupe = 0;
         QTimer pouls;
         connect(&pouls, &QTimer::timeout, this, [&] {
             ++battements;
-            occupe += QApplication::overrideCursor()
-                && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            m_banc->principale.findChild<QAction *>("Imprime")->trigger(); // one printout at a time
+            if (QApplication::overrideCursor()
+                && QApplication::overrideCursor()->shape() == Qt::WaitCursor)
+                ++occupe;
+            m_banc->principale.findChild<QAction *>("Imprime")->trigger(); // one at a time
         });
         pouls.start(100);
         QElapsedTimer chrono;
@@ -118,22 +156,34 @@ private slots:
         pouls.stop();
         ::kill(m_cupsd, SIGCONT);
         qInfo("warning after %lld ms", chrono.elapsed());
-        QVERIFY(chrono.elapsed() >= 9500 && chrono.elapsed() < 11000 && battements >= 90
-            && occupe == battements);
+        QVERIFY(chrono.elapsed() >= 9500 && chrono.elapsed() < 11000);
+        QVERIFY(battements >= 90 && occupe == battements);
         QCOMPARE(avertissements, QStringList(m_echec + "le serveur d'impression ne répond pas."));
-        QTest::qWait(2000);
-        QCOMPARE(travaux(), avant);
         QCOMPARE(imprimer("250"), QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(travaux().size(), avant.size() + 1, 20000);
-        // Stopped once the printer is found: the job being created is cancelled when it wakes.
+        QCOMPARE(travauxRecus(), recus + 1);
+    }
+
+    // Stopped once the printer is found, as the page is drawn: the job created when it wakes is
+    // cancelled, and nothing comes out.
+    void serveurMuetApresRecherche()
+    {
+        const QStringList avant = travaux();
+        const qsizetype recus = travauxRecus();
         const QString echec = Impression::imprimer([&](Imprimante &page) {
             ::kill(m_cupsd, SIGSTOP);
             imprimerResultat(page, CalculDegagements(250));
         });
         ::kill(m_cupsd, SIGCONT);
         QCOMPARE("Erreur | " + echec, m_echec + "le serveur d'impression ne répond pas.");
-        QTest::qWait(3000);
-        QCOMPARE(lancer("lpstat", { "-o" }), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(travauxRecus() == recus + 1 && aucunEnAttente(), 20000);
+        QCOMPARE(travaux(), avant);
+    }
+#endif
+
+    // Last, the queue deleted: no printer.
+    void sansImprimante()
+    {
         lancer("lpadmin", { "-x", "salvanor-test" });
         QCOMPARE(imprimer("250"), QStringList(m_echec + "aucune imprimante n'est installée."));
     }
