@@ -5,6 +5,8 @@
 #include "CalculDegagements.h"
 #include "FrmPrincipale.h"
 #include "Gabarit.h"
+#include "Lecture.h"
+#include "Niveaux.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -36,7 +39,8 @@ struct Demarrage
 };
 
 // From process start to the first exposure of its window on `plateforme`, and the peak RSS then.
-Demarrage demarrer(const QString &plateforme, const QString &programme, const QStringList &arguments = {})
+Demarrage demarrer(
+    const QString &plateforme, const QString &programme, const QStringList &arguments = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -91,6 +95,47 @@ void BM_CalculDegagements(benchmark::State &etat)
 }
 BENCHMARK(BM_CalculDegagements);
 
+// A building of 100 levels: R+90 down to SS9, the basements deep enough for CO 39.
+QList<Niveau> batiment100()
+{
+    QList<Niveau> niveaux;
+    for (int indice = 90; indice >= -9; --indice)
+        niveaux << Niveau { indice, qint64(40 + (indice * 37 + 900) % 260),
+            indice < 0 ? std::optional<qint32>(1500 - 500 * indice) : std::nullopt };
+    return niveaux;
+}
+
+void BM_CalculerNiveaux(benchmark::State &etat)
+{
+    const QList<Niveau> niveaux = batiment100();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calculerNiveaux(niveaux));
+    etat.SetItemsProcessed(etat.iterations());
+}
+BENCHMARK(BM_CalculerNiveaux);
+
+// The same building as `--niveaux` arguments.
+QStringList argumentsNiveaux()
+{
+    QStringList arguments { "--niveaux" };
+    for (const Niveau &niveau : batiment100())
+        arguments << nomNiveau(niveau.indice) + u'=' + QString::number(*niveau.effectif)
+                + (niveau.profondeurMm ? u'@' + ecrireMetres(*niveau.profondeurMm) : QString());
+    return arguments;
+}
+
+// Wall time of the command line, from process start to exit.
+double commande(const QString &programme, const QStringList &arguments)
+{
+    QProcess p;
+    QElapsedTimer chrono;
+    chrono.start();
+    p.start(programme, arguments);
+    if (!p.waitForFinished(10000) || p.exitCode() != 0)
+        qFatal("%s %s failed", qPrintable(programme), qPrintable(arguments.first()));
+    return chrono.nsecsElapsed() / 1e6;
+}
+
 class Releve : public benchmark::BenchmarkReporter
 {
 public:
@@ -98,9 +143,9 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &r : runs)
-            appelsParSeconde = r.counters.at("items_per_second");
+            appelsParSeconde[r.benchmark_name()] = r.counters.at("items_per_second");
     }
-    double appelsParSeconde = 0;
+    std::map<std::string, double> appelsParSeconde;
 };
 
 } // namespace
@@ -184,6 +229,12 @@ int main(int argc, char *argv[])
         article.push_back(ouvrir(principale, "Article", "FrmCO38"));
     }
 
+    const QStringList niveaux = argumentsNiveaux();
+    commande(nous, niveaux); // warm the caches
+    std::vector<double> ligneDeCommande;
+    for (int i = 0; i < tours; ++i)
+        ligneDeCommande.push_back(commande(nous, niveaux));
+
     benchmark::Initialize(&argc, argv);
     Releve releve;
     benchmark::RunSpecifiedBenchmarks(&releve);
@@ -194,7 +245,8 @@ int main(int argc, char *argv[])
         const auto &[nous, nue, texte] = demarrages[p];
         const QByteArray nom = plateformes[p].toUtf8();
         const char *plateforme = nom.constData();
-        std::printf("| %s: start-up to window exposed, median of %d | %.1f ms | %.1f ms | %.2f | |\n",
+        std::printf(
+            "| %s: start-up to window exposed, median of %d | %.1f ms | %.1f ms | %.2f | |\n",
             plateforme, tours, nous.ms, nue.ms, nous.ms / nue.ms);
         std::printf("| %s: peak RSS at that moment | %.1f MiB | %.1f MiB | %.2f | |\n", plateforme,
             nous.rssKio / 1024, nue.rssKio / 1024, nous.rssKio / nue.rssKio);
@@ -217,7 +269,12 @@ int main(int argc, char *argv[])
         mediane(aPropos));
     std::printf("| Open the Article window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
         mediane(article));
-    std::printf(
-        "| CalculDegagements alone | %.2f M calls/s | | | |\n", releve.appelsParSeconde / 1e6);
+    std::printf("| CalculDegagements alone | %.2f M calls/s | | | |\n",
+        releve.appelsParSeconde["BM_CalculDegagements"] / 1e6);
+    std::printf("| `--niveaux`, 100 levels, process start to exit, median of %d | %.1f ms | | | "
+                "< 50 ms |\n",
+        tours, mediane(ligneDeCommande));
+    std::printf("| calculerNiveaux, 100 levels | %.1f us | | | < 1 ms |\n",
+        1e6 / releve.appelsParSeconde["BM_CalculerNiveaux"]);
     return 0;
 }
