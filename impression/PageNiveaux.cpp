@@ -38,7 +38,7 @@ const QList<QStringList> ArticlesAppliques {
                        "largeur menant à une sortie à moins de 20 m.") },
 };
 
-constexpr int LargeurArticle = 1800;
+constexpr int LargeurArticle = 2000;
 
 } // namespace
 
@@ -57,7 +57,7 @@ void imprimerNiveaux(
         saisis);
 
     document.intertitre(QStringLiteral("Résultats par niveau"));
-    ajouter(document, tableauNiveaux(resultat), { 700, 1000, 1100, 1900, 1300, 600, 3000 });
+    ajouter(document, tableauNiveaux(resultat), { 800, 1000, 1250, 1900, 1300, 550, 2800 });
     if (!resultat.escaliers.isEmpty()) {
         document.intertitre(QStringLiteral("Escaliers"));
         ajouter(document, tableauEscaliers(resultat), { 2700, 1300, 1200, 1300, 600, 2500 });
