@@ -22,12 +22,32 @@ const QString Programme = QStringLiteral("salvanor-degagements");
 const QString Commandes
     = QStringLiteral("--calcul, --niveaux, --largeurs, --cinquieme, --aide ou --version");
 
+// The argument as quoted in the one line on stderr: control characters shown as "�", so that
+// the message stays one line whatever was typed, and cut when very long.
+QString citer(const QString &argument)
+{
+    constexpr qsizetype Longueur = 80;
+    QString cite = argument.size() > Longueur ? argument.first(Longueur) + u'…' : argument;
+    for (QChar &c : cite)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+            || c.category() == QChar::Separator_Paragraph)
+            c = QChar::ReplacementCharacter;
+    return QStringLiteral("« %1 » : ").arg(cite);
+}
+
 // Why the arguments could not be read: the argument as typed (none when there is nothing to
 // name) and what was expected there, in French.
 struct Refus
 {
     std::optional<QString> argument;
     QString attendu;
+
+    // The one line on stderr.
+    QString ligne() const
+    {
+        return Programme + QStringLiteral(" : ") + (argument ? citer(*argument) : QString())
+            + attendu + u'\n';
+    }
 };
 
 // The whole answer for stdout, or why there is none.
@@ -229,7 +249,7 @@ QString aligner(const Tableau &tableau)
 
 // The count is read as the main window's box reads it (LireEffectif): the same text gives the
 // same lines here and there, "0" and an empty text refused alike.
-Reponse calcul(const Options &options)
+Reponse repondreCalcul(const Options &options)
 {
     if (options.autres.isEmpty())
         return Refus { QStringLiteral("--calcul"),
@@ -340,7 +360,7 @@ QString niveauxTexte(const ResultatNiveaux &resultat)
     return texte;
 }
 
-Reponse niveaux(const Options &options)
+Reponse repondreNiveaux(const Options &options)
 {
     if (options.autres.isEmpty())
         return Refus { QStringLiteral("--niveaux"),
@@ -351,7 +371,7 @@ Reponse niveaux(const Options &options)
         const std::variant<Niveau, Refus> lu = lireNiveau(argument);
         if (const auto *refus = std::get_if<Refus>(&lu))
             return *refus;
-        const Niveau &niveau = std::get<Niveau>(lu);
+        const auto &niveau = std::get<Niveau>(lu);
         if (indices.contains(niveau.indice))
             return Refus { argument,
                 QStringLiteral("le niveau %1 est déjà donné : un niveau une seule fois.")
@@ -448,7 +468,7 @@ QString largeursTexte(qint64 effectif, const QList<Sortie> &sorties, const Verif
     return texte;
 }
 
-Reponse largeurs(const Options &options)
+Reponse repondreLargeurs(const Options &options)
 {
     const QString commande = QStringLiteral("--largeurs");
     const std::variant<qint32, Refus> effectif
@@ -460,9 +480,10 @@ Reponse largeurs(const Options &options)
             QStringLiteral("au moins une sortie attendue : sa largeur en mètres, suivie de p "
                            "pour une porte, par exemple --largeurs --effectif 250 2,40 1,40p.") };
     QList<Sortie> sorties;
-    int groupe = 0;
-    for (const QString &argument : options.autres)
-        if (const std::optional<Refus> refus = lireSortie(argument, ++groupe, sorties))
+    // Each argument its own group number: "+" joins exits within one argument only.
+    for (qsizetype numero = 0; numero < options.autres.size(); ++numero)
+        if (const std::optional<Refus> refus
+            = lireSortie(options.autres.at(numero), int(numero) + 1, sorties))
             return *refus;
     const qint64 n = std::get<qint32>(effectif);
     const Verification verification
@@ -529,7 +550,7 @@ QString cinquiemeTexte(const EntreeCinquieme &entree, const ResultatCinquieme &r
     return texte;
 }
 
-Reponse cinquieme(const Options &options)
+Reponse repondreCinquieme(const Options &options)
 {
     const QString commande = QStringLiteral("--cinquieme");
     if (const std::optional<Refus> refus = sansAutreArgument(options, commande))
@@ -611,17 +632,17 @@ struct Commande
 const QList<Commande> &commandes()
 {
     static const QList<Commande> liste {
-        { QStringLiteral("--calcul"), {}, &calcul },
-        { QStringLiteral("--niveaux"), { { QStringLiteral("--json") }, {} }, &niveaux },
+        { QStringLiteral("--calcul"), {}, &repondreCalcul },
+        { QStringLiteral("--niveaux"), { { QStringLiteral("--json") }, {} }, &repondreNiveaux },
         { QStringLiteral("--largeurs"),
             { { QStringLiteral("--json"), QStringLiteral("--escalier-unique") },
                 { QStringLiteral("--effectif") } },
-            &largeurs },
+            &repondreLargeurs },
         { QStringLiteral("--cinquieme"),
             { { QStringLiteral("--json"), QStringLiteral("--existant"),
                   QStringLiteral("--sommeil") },
                 { QStringLiteral("--public"), QStringLiteral("--personnel") } },
-            &cinquieme },
+            &repondreCinquieme },
         { QStringLiteral("--aide"), {},
             [](const Options &o) { return texteSeul(o, QStringLiteral("--aide"), aide()); } },
         { QStringLiteral("--help"), {},
@@ -667,19 +688,6 @@ Reponse repondre(const QStringList &arguments)
     return Refus { premier, QStringLiteral("option inconnue ; commandes : %1.").arg(Commandes) };
 }
 
-// The argument as quoted in the one line on stderr: control characters shown as "�", so that
-// the message stays one line whatever was typed, and cut when very long.
-QString citer(const QString &argument)
-{
-    constexpr qsizetype Longueur = 80;
-    QString cite = argument.size() > Longueur ? argument.first(Longueur) + u'…' : argument;
-    for (QChar &c : cite)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
-            || c.category() == QChar::Separator_Paragraph)
-            c = QChar::ReplacementCharacter;
-    return QStringLiteral("« %1 » : ").arg(cite);
-}
-
 } // namespace
 
 bool estCommande(int argc, char **argv)
@@ -693,9 +701,7 @@ int executer(const QStringList &arguments, QTextStream &sortie, QTextStream &err
 {
     const Reponse reponse = repondre(arguments);
     if (const auto *refus = std::get_if<Refus>(&reponse)) {
-        erreurs << Programme << QStringLiteral(" : ")
-                << (refus->argument ? citer(*refus->argument) : QString()) << refus->attendu
-                << u'\n';
+        erreurs << refus->ligne();
         erreurs.flush();
         return ArgumentsIllisibles;
     }
