@@ -28,5 +28,8 @@ int main(int argc, char *argv[])
     FrmPrincipale fenetre;
     signalerPremiereExposition(fenetre);
     fenetre.show();
+    // One argument that is not an option: a study, given by a double click on it.
+    if (argc == 2)
+        fenetre.ouvrirEtude(QCoreApplication::arguments().at(1));
     return QApplication::exec();
 }
