@@ -114,7 +114,7 @@ FrmNiveaux::FrmNiveaux()
 
     charger({}, Etude { Etude::Outil::Niveaux, { SaisieNiveau {} }, {}, {}, false });
     const QFontMetrics mesure = fontMetrics();
-    resize(QSize(mesure.averageCharWidth() * 140, mesure.lineSpacing() * 50)
+    resize(QSize(mesure.averageCharWidth() * 150, mesure.lineSpacing() * 50)
                .boundedTo(screen()->availableSize() * 9 / 10)
                .expandedTo(minimumSizeHint()));
     Gabarit::centrer(this);
