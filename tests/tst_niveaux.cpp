@@ -133,17 +133,22 @@ private slots:
         QFETCH(QString, attendu);
         remplirImmeuble();
         taper(ligne, colonne, texte);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTableWidget *saisie = table("Saisie");
         const QTableWidgetItem *cellule = saisie->item(ligne, colonne);
+        // The left edge of the cell, while typed, then once left.
+        const auto bordRouge = [&] {
+            const QImage image = saisie->viewport()->grab().toImage();
+            const QRect r = saisie->visualItemRect(cellule);
+            return image.pixelColor(QPoint(r.left() + 1, r.center().y()) * image.devicePixelRatio())
+                == QColor(Qt::red);
+        };
+        QCOMPARE(bordRouge(), !attendu.isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!saisie->indexWidget(saisie->currentIndex()));
+        QCOMPARE(bordRouge(), !attendu.isEmpty());
         QCOMPARE(cellule->text(), texte);
         QCOMPARE(cellule->toolTip().isEmpty(), attendu.isEmpty());
         QVERIFY2(cellule->toolTip().contains(attendu), qPrintable(cellule->toolTip()));
-        const QImage image = saisie->viewport()->grab().toImage();
-        const QRect r = saisie->visualItemRect(cellule);
-        const QColor bord
-            = image.pixelColor(QPoint(r.left() + 1, r.center().y()) * image.devicePixelRatio());
-        QCOMPARE(bord == QColor(Qt::red), !attendu.isEmpty());
         QCOMPARE(lignes("ResultatNiveaux", 6)[ligne].section(" | ", 3), QString("— | — | —"));
         QCOMPARE(lignes("ResultatNiveaux", 6)[2], QString("RDC | 300 |  | 300 | 2 | 4"));
     }
