@@ -7,12 +7,14 @@
 #include "Lecture.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,6 +25,8 @@ QLineEdit *champ(QWidget *parent, const char *nom, const QString &description)
     saisie->setObjectName(QLatin1String(nom));
     saisie->setAccessibleName(QLatin1String(nom));
     saisie->setAccessibleDescription(description);
+    saisie->setMaxLength(12);
+    saisie->setMaximumWidth(saisie->fontMetrics().averageCharWidth() * 16);
     return saisie;
 }
 
@@ -58,11 +62,14 @@ QString motsSolution(const QList<qint32> &largeurs)
     return morceaux.join(QStringLiteral(" + "));
 }
 
-QLabel *ligneResultat(const QString &description)
+QLabel *ligneResultat(QWidget *cadre, const char *nom, const QString &description)
 {
-    auto *ligne = new QLabel;
+    auto *ligne = new QLabel(cadre);
+    ligne->setObjectName(QLatin1String(nom));
     ligne->setWordWrap(true);
     ligne->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Reached with Tab, so that a screen reader reads the results in turn.
+    ligne->setFocusPolicy(Qt::StrongFocus);
     ligne->setAccessibleDescription(description);
     return ligne;
 }
@@ -76,10 +83,17 @@ FrmCinquieme::FrmCinquieme(QWidget *parent)
     auto *colonne = new QVBoxLayout(this);
     creerSaisie();
     creerResultat();
-    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
-    connect(boutons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    colonne->addWidget(boutons);
+    auto *fermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    fermer->setObjectName(QStringLiteral("Fermer"));
+    fermer->setAccessibleName(QStringLiteral("Fermer"));
+    fermer->setAccessibleDescription(QStringLiteral("Ferme la fenêtre"));
+    // Enter presses the focused button, as Space does.
+    fermer->setAutoDefault(true);
+    connect(fermer, &QPushButton::clicked, this, &QWidget::close);
+    auto *rangee = new QHBoxLayout;
+    rangee->addStretch();
+    rangee->addWidget(fermer);
+    colonne->addLayout(rangee);
     Form_Load();
 }
 
@@ -114,27 +128,31 @@ void FrmCinquieme::creerResultat()
     auto *cadre = new QGroupBox(QStringLiteral("Résultat"), this);
     auto *formulaire = new QFormLayout(cadre);
     formulaire->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    m_application = ligneResultat(QStringLiteral("Résultat : application de l'article PE 11"));
-    m_effectif = ligneResultat(QStringLiteral("Résultat : effectif compté"));
-    m_solutions = ligneResultat(QStringLiteral("Résultat : dégagements admis"));
-    m_notes = ligneResultat(QStringLiteral("Résultat : notes"));
-    m_application->setObjectName(QStringLiteral("Application"));
-    m_effectif->setObjectName(QStringLiteral("Effectif"));
-    m_solutions->setObjectName(QStringLiteral("Solutions"));
+    m_application = ligneResultat(
+        cadre, "Application", QStringLiteral("Résultat : application de l'article PE 11"));
+    m_effectif = ligneResultat(cadre, "Effectif", QStringLiteral("Résultat : effectif compté"));
+    m_solutions = ligneResultat(cadre, "Solutions", QStringLiteral("Résultat : dégagements admis"));
+    m_notes = new QListWidget(cadre);
     m_notes->setObjectName(QStringLiteral("Notes"));
-    // Wide enough for a note on two or three lines, in whatever font the screen gives.
-    m_notes->setMinimumWidth(m_notes->fontMetrics().averageCharWidth() * 70);
-    formulaire->addRow(QStringLiteral("Règle :"), m_application);
-    formulaire->addRow(QStringLiteral("Effectif (PE 11 §5) :"), m_effectif);
-    formulaire->addRow(QStringLiteral("Dégagements :"), m_solutions);
-    formulaire->addRow(QStringLiteral("Notes :"), m_notes);
-    layout()->addWidget(cadre);
+    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setWordWrap(true);
+    formulaire->addRow(QStringLiteral("&Règle :"), m_application);
+    formulaire->addRow(QStringLiteral("Effec&tif (PE 11 §5) :"), m_effectif);
+    formulaire->addRow(QStringLiteral("&Dégagements :"), m_solutions);
+    auto *notes = new QLabel(QStringLiteral("&Notes :"), cadre);
+    notes->setBuddy(m_notes);
+    formulaire->addRow(notes);
+    formulaire->addRow(m_notes);
+    qobject_cast<QVBoxLayout *>(layout())->addWidget(cadre, 1);
 }
 
 void FrmCinquieme::Form_Load()
 {
     recalculer();
-    adjustSize();
+    const QFontMetrics mesure = fontMetrics();
+    resize(QSize(mesure.averageCharWidth() * 100, mesure.lineSpacing() * 36)
+               .boundedTo(screen()->availableSize() * 9 / 10)
+               .expandedTo(minimumSizeHint()));
     Gabarit::centrer(this);
     m_public->setFocus();
 }
@@ -164,7 +182,8 @@ void FrmCinquieme::afficher(const ResultatCinquieme &resultat, qint64 public_, q
     if (!resultat.applicable) {
         m_application->setText(QStringLiteral("L'article PE 11 ne s'applique pas."));
         m_solutions->setText(QStringLiteral("—"));
-        m_notes->setText(resultat.raison);
+        m_notes->clear();
+        m_notes->addItem(resultat.raison);
         return;
     }
     QStringList solutions;
@@ -181,12 +200,14 @@ void FrmCinquieme::afficher(const ResultatCinquieme &resultat, qint64 public_, q
                 solution.prepend(QStringLiteral("soit "));
     }
     m_solutions->setText(solutions.join(QStringLiteral(",\n")));
-    m_notes->setText(resultat.notes.join(u'\n'));
+    m_notes->clear();
+    m_notes->addItems(resultat.notes);
 }
 
 void FrmCinquieme::effacer(const QString &raison)
 {
     m_application->setText(raison);
-    for (QLabel *ligne : { m_effectif, m_solutions, m_notes })
+    for (QLabel *ligne : { m_effectif, m_solutions })
         ligne->setText(QStringLiteral("—"));
+    m_notes->clear();
 }

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 struct ResultatCinquieme;
 
 class FrmCinquieme : public QWidget
@@ -35,5 +36,5 @@ private:
     QLabel *m_application = nullptr;
     QLabel *m_effectif = nullptr;
     QLabel *m_solutions = nullptr;
-    QLabel *m_notes = nullptr;
+    QListWidget *m_notes = nullptr;
 };

@@ -120,6 +120,8 @@ QVBoxLayout *FrmLargeurs::creerResultats()
     m_bilan->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_bilan->setWordWrap(true);
     m_bilan->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Reached with Tab, so that a screen reader reads the result in turn.
+    m_bilan->setFocusPolicy(Qt::StrongFocus);
     m_bilan->setAccessibleDescription(QStringLiteral("Résultat de la vérification"));
     auto *resultats = new QVBoxLayout;
     resultats->addWidget(legende(QStringLiteral("Résu&ltat :"), m_bilan));

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -167,6 +166,10 @@ void FrmPrincipale::creerMenu()
     references->addSeparator()->setObjectName(QStringLiteral("Barre2"));
     ajouterEntree(references, "Niveaux", QStringLiteral("&Niveaux et escaliers…"), {},
         &FrmPrincipale::Niveaux_Click);
+    ajouterEntree(references, "Largeurs", QStringLiteral("&Vérifier des dégagements…"), {},
+        &FrmPrincipale::Largeurs_Click);
+    ajouterEntree(references, "Cinquieme", QStringLiteral("&5e catégorie (PE 11)…"), {},
+        &FrmPrincipale::Cinquieme_Click);
     ajouterEntree(ajouterMenu("Maj", QStringLiteral("&Mise à jour")), "SiteInternet",
         QStringLiteral("&Site Internet"), {}, &FrmPrincipale::SiteInternet_Click);
     ajouterEntree(ajouterMenu("Help", QStringLiteral("&?")), "Apropos",
@@ -271,6 +274,16 @@ void FrmPrincipale::Niveaux_Click()
     m_niveaux.afficher();
 }
 
+void FrmPrincipale::Largeurs_Click()
+{
+    m_largeurs.afficher();
+}
+
+void FrmPrincipale::Cinquieme_Click()
+{
+    m_cinquieme.afficher();
+}
+
 void FrmPrincipale::ouvrirEtude(const QString &chemin)
 {
     const Lu<Etude> lu = FichierEtude::ouvrir(chemin);
@@ -283,11 +296,9 @@ void FrmPrincipale::ouvrirEtude(const QString &chemin)
         m_niveaux.afficher()->charger(chemin, *lu.valeur);
         return;
     case Etude::Outil::Largeurs:
-        break;
+        m_largeurs.afficher()->charger(chemin, *lu.valeur);
+        return;
     }
-    Plateforme::courante().avertir(this, Produit::Titre,
-        QStringLiteral("« %1 » est une étude que cette version ne sait pas encore ouvrir.")
-            .arg(QFileInfo(chemin).fileName()));
 }
 
 void FrmPrincipale::SiteInternet_Click()

@@ -5,7 +5,9 @@
 
 #include "FenetreUnique.h"
 #include "FrmCO38.h"
+#include "FrmCinquieme.h"
 #include "FrmInternet.h"
+#include "FrmLargeurs.h"
 #include "FrmNiveaux.h"
 #include "frmAbout.h"
 
@@ -32,6 +34,8 @@ public:
     void Quitter_Click();
     void Article_Click();
     void Niveaux_Click();
+    void Largeurs_Click();
+    void Cinquieme_Click();
     void SiteInternet_Click();
     void Apropos_Click();
     // Opens the study `chemin` in its window, or says in French why it cannot be read.
@@ -53,6 +57,8 @@ private:
     QAction *m_imprime = nullptr;
     FenetreUnique<FrmCO38> m_article;
     FenetreUnique<FrmNiveaux> m_niveaux;
+    FenetreUnique<FrmLargeurs> m_largeurs;
+    FenetreUnique<FrmCinquieme> m_cinquieme;
     FenetreUnique<FrmInternet> m_siteInternet;
     FenetreUnique<frmAbout> m_aPropos;
 };

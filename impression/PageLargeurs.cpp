@@ -193,9 +193,9 @@ void imprimerLargeurs(Imprimante &page, const Etude &etude, const QDate &date)
             saisie.porte ? QStringLiteral("oui") : QStringLiteral("non"), saisie.groupe }
                 + creditSortie(lues, rang);
     }
-    document.tableau({ { QStringLiteral("Sortie"), 700 }, { QStringLiteral("Largeur (m)"), 1200 },
+    document.tableau({ { QStringLiteral("Sortie"), 800 }, { QStringLiteral("Largeur (m)"), 1300 },
                          { QStringLiteral("Porte"), 700 }, { QStringLiteral("Groupe"), 900 },
-                         { QStringLiteral("UP"), 600 }, { QStringLiteral("Décompte"), 5500 } },
+                         { QStringLiteral("UP"), 600 }, { QStringLiteral("Décompte"), 5300 } },
         sorties);
 
     document.intertitre(QStringLiteral("Résultat"));
