@@ -1,0 +1,385 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
+// Checking existing exits and the 5th category, as a person uses the two windows, and the width
+// study's page. Expected answers are worked out by hand from CO 36, CO 38, CO 43, CO 44 and PE 11.
+#include "Banc.h"
+#include "Etude.h"
+#include "Gabarit.h"
+#include "ImprimanteEnregistreuse.h"
+#include "PageLargeurs.h"
+
+namespace {
+
+enum Colonne { ColonneLargeur, ColonnePorte, ColonneGroupe, ColonneUp, ColonneDecompte };
+
+// "1,40 p g1": a width, "p" for a door, "gN" for CO 43 §3 group N.
+SaisieSortie sortieDecrite(const QString &description)
+{
+    SaisieSortie sortie;
+    for (const QString &mot : description.split(' ')) {
+        if (mot == "p")
+            sortie.porte = true;
+        else if (mot.startsWith('g'))
+            sortie.groupe = mot.mid(1);
+        else
+            sortie.largeur = mot;
+    }
+    return sortie;
+}
+
+} // namespace
+
+class TstVerification : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Banc> m_banc;
+    QPointer<QWidget> m_fenetre;
+
+    template <class T> T *enfant(const char *nom) const
+    {
+        auto *w = m_fenetre->findChild<T *>(nom);
+        if (!w)
+            qWarning("no %s", nom);
+        return w;
+    }
+    void ouvrir(const char *entree, const char *nom)
+    {
+        m_banc = std::make_unique<Banc>();
+        m_fenetre = m_banc->ouvrir(entree, nom);
+        QVERIFY(m_fenetre);
+        // Access keys reach the active window only.
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre));
+    }
+    void cliquer(const char *bouton)
+    {
+        auto *b = enfant<QPushButton>(bouton);
+        QVERIFY2(b && b->isEnabled(), bouton);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // A box emptied and typed into, key by key.
+    void ecrire(const char *boite, const QString &texte)
+    {
+        auto *saisie = enfant<QLineEdit>(boite);
+        saisie->setFocus();
+        saisie->selectAll();
+        QTest::keyClick(saisie, Qt::Key_Backspace);
+        QTest::keyClicks(saisie, texte);
+    }
+    // Types into a cell as a person does: F2, the old text selected, the new one typed, Enter.
+    void taper(int ligne, int colonne, const QString &texte)
+    {
+        auto *t = enfant<QTableWidget>("Sorties");
+        t->setFocus();
+        t->setCurrentCell(ligne, colonne);
+        QTest::keyClick(t, Qt::Key_F2);
+        auto *editeur = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editeur);
+        QTest::keyClick(editeur, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editeur, Qt::Key_Backspace);
+        QTest::keyClicks(editeur, texte);
+        QTest::keyClick(editeur, Qt::Key_Return);
+    }
+    // The effectif and the exits typed in; a door ticked with the space bar.
+    void remplir(const QString &effectif, const QStringList &sorties)
+    {
+        ecrire("Effectif", effectif);
+        auto *t = enfant<QTableWidget>("Sorties");
+        for (int ligne = 0; ligne < sorties.size(); ++ligne) {
+            if (ligne >= t->rowCount())
+                cliquer("AjouterSortie");
+            const SaisieSortie sortie = sortieDecrite(sorties[ligne]);
+            taper(ligne, ColonneLargeur, sortie.largeur);
+            if (sortie.porte) {
+                t->setCurrentCell(ligne, ColonnePorte);
+                QTest::keyClick(t, Qt::Key_Space);
+            }
+            if (!sortie.groupe.isEmpty())
+                taper(ligne, ColonneGroupe, sortie.groupe);
+        }
+    }
+    QString cellule(int ligne, int colonne) const
+    {
+        return enfant<QTableWidget>("Sorties")->item(ligne, colonne)->text();
+    }
+    QStringList bilan() const { return enfant<QLabel>("Bilan")->text().split('\n'); }
+    QString titre() const { return m_fenetre->windowHandle()->title(); }
+
+private slots:
+    void initTestCase() { Gabarit::preparerApplication(); }
+    void cleanup()
+    {
+        m_banc.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void verification_data()
+    {
+        QTest::addColumn<QString>("effectif");
+        QTest::addColumn<QStringList>("sorties");
+        QTest::addColumn<QString>("credits");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("maximal");
+        // clang-format off
+        // 2,40 m is 4 UP and 0,90 m 1 UP: 250 persons need 2 dégagements and 4 UP, met only by
+        // counting the 1-UP exit once (CO 36 §3); 301 would need 5 UP.
+        QTest::newRow("above 200, a 1-UP exit") << "250" << QStringList { "2,40", "0,90" } << "4 1"
+            << "conforme sous réserve (CO 36 §3)" << "300 personnes";
+        // Doors 5 % under 1,40 m and 0,90 m still count 2 and 1 UP; 201 persons need 4 UP.
+        QTest::newRow("doors within 5 %") << "120" << QStringList { "1,33 p", "0,855 p" } << "2 1"
+            << "conforme" << "200 personnes";
+        // The same widths as corridors fall to the width below: 1 UP, and an accessory that
+        // serves up to 50 persons (CO 38 §1 b).
+        QTest::newRow("corridors: no tolerance") << "120" << QStringList { "1,33", "0,855" } << "1 0"
+            << "non conforme : il manque 1 dégagement de 2 UP" << "50 personnes";
+        // Two doors less than 5 m apart are one dégagement of 4 UP: a second one is missing.
+        QTest::newRow("one group of doors") << "120" << QStringList { "1,40 p g1", "1,40 p g1" } << "2 2"
+            << "non conforme : il manque 1 dégagement de 1 UP" << "19 personnes";
+        QTest::newRow("nobody") << "0" << QStringList { "0,90" } << "1"
+            << "sans objet" << "19 personnes";
+        // clang-format on
+    }
+    // What each exit is credited, the verdict and the largest effectif, on every edit.
+    void verification()
+    {
+        QFETCH(QString, effectif);
+        QFETCH(QStringList, sorties);
+        ouvrir("Largeurs", "FrmLargeurs");
+        remplir(effectif, sorties);
+        QStringList credits;
+        for (int ligne = 0; ligne < sorties.size(); ++ligne)
+            credits << cellule(ligne, ColonneUp);
+        QTEST(credits.join(' '), "credits");
+        QFETCH(QString, verdict);
+        QFETCH(QString, maximal);
+        QVERIFY2(bilan().contains("Verdict : " + verdict), qPrintable(bilan().join('\n')));
+        QVERIFY2(bilan().contains("Effectif maximal admis par ces dégagements : " + maximal),
+            qPrintable(bilan().join('\n')));
+    }
+
+    void celluleIllisible_data()
+    {
+        QTest::addColumn<QString>("texte"); // the second exit
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("a letter for a zero") << "0,9O"
+                                             << "des chiffres";
+        QTest::newRow("a fourth decimal") << "0,9001"
+                                          << "trois décimales";
+        QTest::newRow("a group in words") << "0,90 gun"
+                                          << "numéro de groupe";
+    }
+    // Marked where it is with what is expected; the other exits still credited; nothing typed
+    // lost; no verdict on a study that cannot be read.
+    void celluleIllisible()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        ouvrir("Largeurs", "FrmLargeurs");
+        remplir("250", { "2,40", texte, "1,40 p" });
+        const SaisieSortie tapee = sortieDecrite(texte);
+        const int colonne = tapee.groupe.isEmpty() ? ColonneLargeur : ColonneGroupe;
+        auto *t = enfant<QTableWidget>("Sorties");
+        const QTableWidgetItem *marquee = t->item(1, colonne);
+        QCOMPARE(marquee->text(), tapee.groupe.isEmpty() ? tapee.largeur : tapee.groupe);
+        QVERIFY2(marquee->toolTip().contains(attendu), qPrintable(marquee->toolTip()));
+        const QImage image = t->viewport()->grab().toImage();
+        const QRect r = t->visualItemRect(marquee);
+        QCOMPARE(image.pixelColor(QPoint(r.left() + 1, r.center().y()) * image.devicePixelRatio()),
+            QColor(Qt::red));
+        QCOMPARE(cellule(0, ColonneUp), QString("4"));
+        QCOMPARE(cellule(2, ColonneUp), QString("2"));
+        QCOMPARE(t->item(0, ColonneLargeur)->toolTip(), QString());
+        QVERIFY(bilan().contains("Verdict : —"));
+    }
+
+    void cinquieme_data()
+    {
+        QTest::addColumn<QString>("public_");
+        QTest::addColumn<QString>("personnel");
+        QTest::addColumn<bool>("existant");
+        QTest::addColumn<bool>("sommeil");
+        QTest::addColumn<QString>("regle");
+        QTest::addColumn<QString>("solutions");
+        const QString accessoire = "1 dégagement de 0,60 m ou 1 dégagement accessoire";
+        // clang-format off
+        QTest::newRow("120 + 30: 101 to 200") << "120" << "30" << false << false
+            << "Article PE 11 §3" << "1 dégagement de 1,40 m + 1 dégagement de 0,90 m";
+        QTest::newRow("19 + 50, no sleeping: PE 2 §3") << "19" << "50" << false << false
+            << "L'article PE 11 ne s'applique pas." << "—";
+        QTest::newRow("19 + 50 with sleeping: 51 to 100") << "19" << "50" << false << true
+            << "Article PE 11 §3" << "soit 2 dégagements de 0,90 m,\nsoit 1 dégagement de 1,40 m + " + accessoire;
+        QTest::newRow("20, existing: 0,80 m") << "20" << "" << true << false
+            << "Article PE 11 §3" << "soit 1 dégagement de 1,40 m,\nsoit 1 dégagement de 0,80 m + " + accessoire;
+        QTest::newRow("250 + 50: 201 to 300") << "250" << "50" << false << false
+            << "Article PE 11 §3" << "2 dégagements de 1,40 m";
+        QTest::newRow("300 + 1: CO 38 §1 d") << "300" << "1" << false << false
+            << "CO 38 §1 d, auquel l'article PE 11 renvoie au-delà de 300 personnes"
+            << "Il faut 2 dégagements totalisant 5 UP";
+        QTest::newRow("a letter in the count") << "12O" << "" << false << false << "—" << "—";
+        // clang-format on
+    }
+    // The 5th category's answer for what a person types, recomputed on every edit.
+    void cinquieme()
+    {
+        QFETCH(QString, public_);
+        QFETCH(QString, personnel);
+        ouvrir("Cinquieme", "FrmCinquieme");
+        ecrire("Public", public_);
+        ecrire("Personnel", personnel);
+        QFETCH(bool, existant);
+        QFETCH(bool, sommeil);
+        // An access key clicks its box once the click is drawn.
+        if (existant)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+        if (sommeil)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(enfant<QCheckBox>("Existant")->isChecked(), existant);
+        QTRY_COMPARE(enfant<QCheckBox>("Sommeil")->isChecked(), sommeil);
+        QTEST(enfant<QLabel>("Application")->text(), "regle");
+        QTEST(enfant<QLabel>("Solutions")->text(), "solutions");
+        QCOMPARE(enfant<QLineEdit>("Public")->text(), public_);
+        QCOMPARE(enfant<QLineEdit>("Public")->toolTip().isEmpty(), public_ != "12O");
+    }
+
+    // Saved, then opened in a new window: the same cells, even one that cannot be read.
+    void fichier()
+    {
+        ouvrir("Largeurs", "FrmLargeurs");
+        remplir("250", { "2,40", "1,40 p g1", "0,9O" });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+        QTRY_VERIFY(enfant<QCheckBox>("EscalierUnique")->isChecked());
+        const auto saisi = [this] {
+            QStringList lu { enfant<QLineEdit>("Effectif")->text(),
+                enfant<QCheckBox>("EscalierUnique")->isChecked() ? "unique" : "" };
+            auto *t = enfant<QTableWidget>("Sorties");
+            for (int ligne = 0; ligne < t->rowCount(); ++ligne)
+                lu << cellule(ligne, ColonneLargeur)
+                        + (t->item(ligne, ColonnePorte)->checkState() == Qt::Checked ? " p" : "")
+                        + " g" + cellule(ligne, ColonneGroupe);
+            return lu;
+        };
+        const QStringList avant = saisi();
+        QCOMPARE(avant, QStringList({ "250", "unique", "2,40 g", "1,40 p g1", "0,9O g" }));
+        QTemporaryDir dossier;
+        m_banc->plateforme.fichierChoisi = dossier.filePath("hall");
+        cliquer("Enregistrer");
+        QCOMPARE(titre(), QString("Vérifier des dégagements — hall.salvanor"));
+        m_fenetre->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_banc->plateforme.questions.isEmpty());
+        m_fenetre = m_banc->ouvrir("Largeurs", "FrmLargeurs");
+        QVERIFY(m_fenetre);
+        m_banc->plateforme.fichierChoisi = dossier.filePath("hall.salvanor");
+        cliquer("Ouvrir");
+        QCOMPARE(saisi(), avant);
+        QCOMPARE(titre(), QString("Vérifier des dégagements — hall.salvanor"));
+    }
+
+    // The page of a study: each exit's row on one line, in the order of its headings; groups,
+    // verdict and largest effectif; only the articles this study applies.
+    void page()
+    {
+        Etude etude;
+        etude.outil = Etude::Outil::Largeurs;
+        etude.effectif = "250";
+        etude.sorties = { { "2,40", false, "" }, { "1,40", true, "1" }, { "1,40", true, "1" } };
+        ImprimanteEnregistreuse page;
+        imprimerLargeurs(page, etude, QDate(2026, 3, 2));
+        QStringList textes;
+        for (const LignePosee &ligne : page.lignes)
+            textes << ligne.texte;
+        for (const QString &attendu : { QString("Vérification des dégagements"),
+                 QString("page 1 / 1"), QString("Effectif : 250"),
+                 QString("Sorties 2 et 3, à moins de 5 m : un seul dégagement de 4 UP (CO 43 §3)"),
+                 QString("Verdict : conforme"),
+                 QString("Effectif maximal admis par ces dégagements : 500 personnes"),
+                 QString("CO 43 §3"), QString("CO 36 §3"), QString("CO 44 §1") })
+            QVERIFY2(textes.contains(attendu), qPrintable(attendu));
+        QVERIFY(!textes.contains("CO 41"));
+        const qsizetype entete = textes.indexOf("Largeur (m)");
+        QVERIFY(entete > 0);
+        const int y = page.lignes[entete].y;
+        QStringList entetes;
+        QStringList rangee;
+        int x = -1;
+        for (const LignePosee &ligne : page.lignes) {
+            if (ligne.y == y)
+                entetes << ligne.texte;
+            if (ligne.y > y && ligne.texte == "2") {
+                x = ligne.x;
+                for (const LignePosee &voisine : page.lignes)
+                    if (voisine.y == ligne.y && voisine.x >= x)
+                        rangee << voisine.texte;
+                break;
+            }
+        }
+        QCOMPARE(
+            entetes, QStringList({ "Sortie", "Largeur (m)", "Porte", "Groupe", "UP", "Décompte" }));
+        QCOMPARE(rangee,
+            QStringList({ "2", "1,40", "oui", "1", "2", "porte : 1,40 m ≥ 1,40 m → 2 UP" }));
+    }
+
+    void disposition_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("parcours");
+        QTest::newRow("Vérifier des dégagements")
+            << "Largeurs"
+            << "FrmLargeurs"
+            << QStringList { "Effectif", "EscalierUnique", "Sorties", "AjouterSortie",
+                   "RetirerSortie", "Bilan", "Ouvrir", "Enregistrer", "ExporterPdf", "Imprimer",
+                   "Fermer" };
+        QTest::newRow("5e catégorie")
+            << "Cinquieme"
+            << "FrmCinquieme"
+            << QStringList { "Public", "Personnel", "Existant", "Sommeil", "Application",
+                   "Effectif", "Solutions", "Notes", "Fermer" };
+    }
+    // Laid out and resizable, in the application font, centred; Tab reaches every control in
+    // reading order, each named for a screen reader, its caption whole and its access key its
+    // own. Run again at scale factor 2.
+    void disposition()
+    {
+        QFETCH(QString, entree);
+        QFETCH(QString, nom);
+        ouvrir(qPrintable(entree), qPrintable(nom));
+        QWidget *f = m_fenetre;
+        QVERIFY(f->layout() && f->minimumSize() != f->maximumSize());
+        const QPoint ecart = f->frameGeometry().center() - f->screen()->geometry().center();
+        QVERIFY(qAbs(ecart.x()) <= 1 && qAbs(ecart.y()) <= 1);
+        QWidgetList controles = f->findChildren<QWidget *>();
+        controles.removeIf([&](QWidget *w) { return !w->isVisibleTo(f); });
+        QStringList touches;
+        for (const QWidget *w : controles) {
+            QVERIFY2(!w->testAttribute(Qt::WA_SetFont), qPrintable(w->objectName()));
+            QVERIFY2(f->rect().contains(QRect(w->mapTo(f, QPoint()), w->size())),
+                qPrintable(w->objectName()));
+            const auto *b = qobject_cast<const QAbstractButton *>(w);
+            const auto *l = qobject_cast<const QLabel *>(w);
+            if (b)
+                QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+            if (b || (l && l->buddy()))
+                touches << QKeySequence::mnemonic(b ? b->text() : l->text()).toString();
+        }
+        QCOMPARE(QSet<QString>(touches.cbegin(), touches.cend()).size(), touches.size());
+        QVERIFY(!touches.contains(""));
+        QFETCH(QStringList, parcours);
+        QStringList parcouru;
+        enfant<QWidget>(qPrintable(parcours.first()))->setFocus();
+        do {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY2(
+                !focus->accessibleName().isEmpty() || !focus->property("text").toString().isEmpty(),
+                qPrintable(focus->objectName()));
+            parcouru << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        } while (
+            QApplication::focusWidget()->objectName() != parcours.first() && parcouru.size() < 30);
+        QCOMPARE(parcouru.join(' '), parcours.join(' '));
+    }
+};
+
+QTEST_MAIN(TstVerification)
+#include "tst_verification.moc"
