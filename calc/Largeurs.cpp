@@ -101,8 +101,8 @@ QString enManque(qint64 nouveaux, qint64 up)
 QString manque(qint64 effectif, const Compte &c, bool escalierUnique)
 {
     const Exigence exige = exigence(effectif);
-    const QString unUp = QStringLiteral("1 dégagement de 1 UP");
-    const QString accessoire = QStringLiteral("1 dégagement accessoire");
+    QString unUp = QStringLiteral("1 dégagement de 1 UP");
+    QString accessoire = QStringLiteral("1 dégagement accessoire");
     if (effectif < 20)
         return unUp;
     if (effectif <= 50) {
