@@ -22,17 +22,19 @@ const QString Programme = QStringLiteral("salvanor-degagements");
 const QString Commandes
     = QStringLiteral("--calcul, --niveaux, --largeurs, --cinquieme, --aide ou --version");
 
-// The argument as quoted in the one line on stderr: control characters shown as "�", so that
-// the message stays one line whatever was typed, and cut when very long.
-QString citer(const QString &argument)
+// What was typed, between « », as the one line on stderr quotes it: control characters shown
+// as "�", so that the message stays one line whatever was typed, and cut when very long.
+QString citer(QStringView texte)
 {
     constexpr qsizetype Longueur = 80;
-    QString cite = argument.size() > Longueur ? argument.first(Longueur) + u'…' : argument;
+    QString cite = texte.first(std::min(texte.size(), Longueur)).toString();
+    if (texte.size() > Longueur)
+        cite += u'…';
     for (QChar &c : cite)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
             || c.category() == QChar::Separator_Paragraph)
             c = QChar::ReplacementCharacter;
-    return QStringLiteral("« %1 » : ").arg(cite);
+    return QStringLiteral("« %1 »").arg(cite);
 }
 
 // Why the arguments could not be read: the argument as typed (none when there is nothing to
@@ -45,8 +47,8 @@ struct Refus
     // The one line on stderr.
     QString ligne() const
     {
-        return Programme + QStringLiteral(" : ") + (argument ? citer(*argument) : QString())
-            + attendu + u'\n';
+        return Programme + QStringLiteral(" : ")
+            + (argument ? citer(*argument) + QStringLiteral(" : ") : QString()) + attendu + u'\n';
     }
 };
 
@@ -400,8 +402,9 @@ std::optional<Refus> lireSortie(const QString &argument, int groupe, QList<Sorti
                                "1,40p+0,90p.") };
         const Lu<qint32> lu = lireMillimetres(largeur);
         if (!lu) {
-            const QString quoi
-                = parties.size() > 1 ? QStringLiteral("largeur « %1 » : ").arg(largeur) : QString();
+            const QString quoi = parties.size() > 1
+                ? QStringLiteral("largeur %1 : ").arg(citer(largeur))
+                : QString();
             return Refus { argument,
                 quoi + minuscule(lu.erreur)
                     + QStringLiteral(" Une porte s'écrit avec p : 1,40p.") };

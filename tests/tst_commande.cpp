@@ -179,6 +179,8 @@ private slots:
         refus("largeurs sans sortie", { "--largeurs", "--effectif", "250" }, "--largeurs");
         refus("porte en majuscule", { "--largeurs", "--effectif", "250", "1,40P" }, "1,40P");
         refus("groupe incomplet", { "--largeurs", "--effectif", "250", "1,40p+" }, "1,40p+");
+        refus("retour à la ligne dans un groupe", { "--largeurs", "--effectif", "9", "1p+0,\n9" },
+            "1p+0,\uFFFD9");
         refus(
             "largeur à quatre décimales", { "--largeurs", "--effectif", "9", "0,9001" }, "0,9001");
         refus("5e catégorie sans personnel", { "--cinquieme", "--public", "120" }, "--cinquieme");
