@@ -11,23 +11,19 @@
 namespace {
 
 Banc *banc = nullptr;
-
 void exiger(bool tenu, const char *promesse)
 {
     if (!tenu)
         qFatal("broken: %s", promesse);
 }
 
-// The kinds of action, in the order the first byte picks them.
-enum class Geste { Touche, ToucheSpeciale, PressePapiers, Coller, Menu, Clic, Fermer, Nombre };
-
-// The first byte chooses the kind of action and where, the second its details.
+// The first byte chooses the kind of action (an entry of `actions`) and where, the second its
+// details.
 void agir(quint8 choix, quint8 detail)
 {
     static const char *const Entrees[] = { "Imprime", "Article", "SiteInternet", "Apropos" };
     static const Qt::Key Touches[] = { Qt::Key_Home, Qt::Key_Left, Qt::Key_Delete, Qt::Key_Tab,
         Qt::Key_Return, Qt::Key_Escape, Qt::Key_F1, Qt::Key_V };
-    static const char Caracteres[] = "0123456789a -";
     QWidgetList fenetres = QApplication::topLevelWidgets();
     fenetres.removeIf(
         [](QWidget *widget) { return !widget->isVisible() || widget->inherits("QMenu"); });
@@ -38,34 +34,27 @@ void agir(quint8 choix, quint8 detail)
     cliquables.removeIf([](QWidget *widget) {
         return widget->inherits("QToolButton") || widget->inherits("QMenuBar");
     });
-    switch (static_cast<Geste>(choix % int(Geste::Nombre))) {
-    case Geste::Touche:
-        QTest::keyClick(cible, Caracteres[detail % (std::size(Caracteres) - 1)]);
-        break;
-    case Geste::ToucheSpeciale:
-        QTest::keyClick(cible, Touches[detail % std::size(Touches)],
-            detail & 8 ? Qt::ControlModifier : Qt::NoModifier);
-        break;
-    case Geste::PressePapiers:
-        QApplication::clipboard()->setText(
-            QString::number(detail * 4099) + (detail % 3 ? "" : "x"));
-        break;
-    case Geste::Coller:
-        banc->saisie->paste();
-        break;
-    case Geste::Menu:
-        banc->principale.findChild<QAction *>(Entrees[detail % std::size(Entrees)])->trigger();
-        break;
-    case Geste::Clic: // among the first sixteen
-        QTest::mouseClick(cliquables.value(detail % 16, fenetre), Qt::LeftButton);
-        break;
-    case Geste::Fermer:
-        if (fenetre != &banc->principale)
-            fenetre->close();
-        break;
-    case Geste::Nombre:
-        break;
-    }
+    const std::function<void()> actions[] = {
+        [&] { QTest::keyClick(cible, "0123456789a -"[detail % 13]); },
+        [&] {
+            QTest::keyClick(cible, Touches[detail % std::size(Touches)],
+                detail & 8 ? Qt::ControlModifier : Qt::NoModifier);
+        },
+        [&] {
+            QApplication::clipboard()->setText(
+                QString::number(detail * 4099) + (detail % 3 ? "" : "x"));
+        },
+        [&] { banc->saisie->paste(); },
+        [&] {
+            banc->principale.findChild<QAction *>(Entrees[detail % std::size(Entrees)])->trigger();
+        },
+        [&] { QTest::mouseClick(cliquables.value(detail % 16, fenetre), Qt::LeftButton); },
+        [&] {
+            if (fenetre != &banc->principale)
+                fenetre->close();
+        },
+    };
+    actions[choix % std::size(actions)]();
 }
 
 void verifier()

@@ -16,11 +16,8 @@ const QString PoliceDesFenetres = "Liberation Sans 8.25";
 // A widget's font as a person reads it: family and size, and whether bold.
 QString policeVue(const QWidget *widget)
 {
-    const QFontInfo info(widget->font());
-    return QString("%1 %2%3")
-        .arg(info.family())
-        .arg(info.pointSizeF())
-        .arg(info.bold() ? " gras" : "");
+    const QFontInfo vue(widget->font());
+    return vue.family() + " " + QString::number(vue.pointSizeF()) + (vue.bold() ? " gras" : "");
 }
 
 // True when `dessus` is painted over `dessous`: of their ancestors under one parent, the one on
@@ -93,14 +90,24 @@ class TstFenetres : public QObject
             return &m_banc->principale;
         return m_banc->ouvrir(qPrintable(entree), QTest::currentDataTag());
     }
+    // The windows as a person finds them; the type is a tool window's or a plain window's.
     static void lesFenetres(bool avecPrincipale)
     {
         QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QColor>("fond");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("reduireAgrandir");
+        QTest::addColumn<bool>("echapFerme");
+        const int outil = Qt::Tool, fenetre = Qt::Window;
+        // clang-format off
         if (avecPrincipale)
-            QTest::newRow("FrmPrincipale") << "";
-        QTest::newRow("FrmCO38") << "Article";
-        QTest::newRow("frmAbout") << "Apropos";
-        QTest::newRow("FrmInternet") << "SiteInternet";
+            QTest::newRow("FrmPrincipale") << "" << "SalvaNOR - Dégagements" << QColor(0, 192, 0) << fenetre << true << false;
+        // The light grey of the toolkit's menus, which the article's window takes.
+        QTest::newRow("FrmCO38") << "Article" << "Article CO 38" << QColor(239, 239, 239) << fenetre << true << false;
+        QTest::newRow("frmAbout") << "Apropos" << "À propos de SalvaNOR - Dégagements" << QColor(Qt::white) << outil << false << true;
+        QTest::newRow("FrmInternet") << "SiteInternet" << "Form1" << QColor(Qt::white) << fenetre << true << false;
+        // clang-format on
     }
 
 private slots:
@@ -114,23 +121,11 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
-    void apparence_data()
-    {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<QColor>("fond");
-        QTest::newRow("FrmPrincipale") << ""
-                                       << "SalvaNOR - Dégagements" << QColor(0, 192, 0);
-        // The menus' light grey of the toolkit's style, as the article's window takes it.
-        QTest::newRow("FrmCO38") << "Article"
-                                 << "Article CO 38" << QColor(239, 239, 239);
-        QTest::newRow("frmAbout") << "Apropos"
-                                  << "À propos de SalvaNOR - Dégagements" << QColor(Qt::white);
-        QTest::newRow("FrmInternet") << "SiteInternet"
-                                     << "Form1" << QColor(Qt::white);
-    }
+    void apparence_data() { lesFenetres(true); }
 
-    // Title, icon, and the background as painted, at the bottom left corner.
+    // Title, icon, the background as painted (at the bottom left corner); fixed in size,
+    // modeless, owned by no window; only the About box is a tool window (no task-bar button),
+    // without minimise or maximise button.
     void apparence()
     {
         QWidget *fenetre = fenetreDeLaLigne();
@@ -138,6 +133,12 @@ private slots:
         QTEST(fenetre->windowTitle(), "titre");
         const QImage image = fenetre->grab().toImage();
         QTEST(image.pixelColor(1, image.height() - 2), "fond");
+        QVERIFY(!fenetre->isModal() && !fenetre->parentWidget());
+        QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
+        QTEST(int(fenetre->windowType()), "type");
+        const Qt::WindowFlags boutons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        QTEST(fenetre->windowFlags().testAnyFlags(boutons), "reduireAgrandir");
+        QVERIFY(fenetre->windowType() == Qt::Tool || !fenetre->windowHandle()->transientParent());
     }
 
     void disposition_data() { lesFenetres(true); }
@@ -166,61 +167,25 @@ private slots:
                 QVERIFY2(fenetre->childAt(cadre(widget).center()) == widget,
                     qPrintable(nom + " is not what a click at its centre reaches"));
             }
-            auto *etiquette = qobject_cast<QLabel *>(widget);
-            auto *bouton = qobject_cast<QAbstractButton *>(widget);
-            auto *groupe = qobject_cast<QGroupBox *>(widget);
-            QString texte;
-            if (etiquette)
-                texte = etiquette->text();
-            else if (bouton)
-                texte = bouton->text().remove('&');
-            else if (groupe)
-                texte = groupe->title();
-            const int bordure = etiquette ? 0 : 4;
-            const bool ligneParLigne = etiquette && etiquette->wordWrap();
+            const auto *etiquette = qobject_cast<QLabel *>(widget);
+            const auto *bouton = qobject_cast<QAbstractButton *>(widget);
+            const auto *groupe = qobject_cast<QGroupBox *>(widget);
+            const QString texte = etiquette ? etiquette->text()
+                : bouton                    ? bouton->text().remove('&')
+                : groupe                    ? groupe->title()
+                                            : QString();
+            const int largeur = widget->width() - (etiquette ? 0 : 4); // a border inside
+            const int retour = etiquette && etiquette->wordWrap() ? Qt::TextWordWrap : 0;
             const QRect besoin = QFontMetrics(widget->font())
-                                     .boundingRect(QRect(0, 0, widget->width() - bordure, 10000),
-                                         ligneParLigne ? Qt::TextWordWrap : 0, texte);
+                                     .boundingRect(QRect(0, 0, largeur, 10000), retour, texte);
             QVERIFY2(texte.isEmpty()
-                    || (besoin.width() <= widget->width() - bordure
-                        && besoin.height() <= widget->height()),
+                    || (besoin.width() <= largeur && besoin.height() <= widget->height()),
                 qPrintable(nom + " cuts its caption"));
         }
         QVERIFY(centree(fenetre));
     }
 
-    void genre_data()
-    {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("reduireAgrandir");
-        QTest::newRow("FrmPrincipale") << "" << int(Qt::Window) << true;
-        QTest::newRow("FrmCO38") << "Article" << int(Qt::Window) << true;
-        QTest::newRow("frmAbout") << "Apropos" << int(Qt::Tool) << false;
-        QTest::newRow("FrmInternet") << "SiteInternet" << int(Qt::Window) << true;
-    }
-
-    // Fixed in size, modeless and owned by no window; only the About box is a tool window
-    // (no task-bar button), without minimise or maximise button.
-    void genre()
-    {
-        QWidget *fenetre = fenetreDeLaLigne();
-        QVERIFY(fenetre && !fenetre->isModal() && !fenetre->parentWidget());
-        QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
-        QTEST(int(fenetre->windowType()), "type");
-        const Qt::WindowFlags boutons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-        QTEST((fenetre->windowFlags() & boutons) == boutons, "reduireAgrandir");
-        QVERIFY(fenetre->windowType() == Qt::Tool || !fenetre->windowHandle()->transientParent());
-    }
-
-    void echap_data()
-    {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<bool>("seFerme");
-        QTest::newRow("FrmCO38") << "Article" << false;
-        QTest::newRow("frmAbout") << "Apropos" << true;
-        QTest::newRow("FrmInternet") << "SiteInternet" << false;
-    }
+    void echap_data() { lesFenetres(false); }
 
     // Escape closes, and so unloads, the About box only.
     void echap()
@@ -229,33 +194,21 @@ private slots:
         QVERIFY(fenetre && QTest::qWaitForWindowActive(fenetre));
         QTest::keyClick(fenetre->focusWidget(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QFETCH(bool, seFerme);
-        if (seFerme)
-            QVERIFY(fenetre.isNull());
-        else
-            QVERIFY(fenetre && fenetre->isVisible());
+        QFETCH(bool, echapFerme);
+        QVERIFY(echapFerme ? fenetre.isNull() : fenetre && fenetre->isVisible());
     }
 
-    void rappel_data() { lesFenetres(false); }
+    void revenir_data() { lesFenetres(false); }
 
-    // Chosen again while open, the same window comes forward.
-    void rappel()
+    // Chosen again while open, the same window comes forward. Enter presses the focused button,
+    // which unloads the window; shown again it is loaded afresh: centred, its clip playing.
+    void revenir()
     {
         QPointer<QWidget> fenetre = fenetreDeLaLigne();
         m_banc->principale.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m_banc->principale));
         QCOMPARE(fenetreDeLaLigne(), fenetre.data());
         QTRY_COMPARE(QApplication::activeWindow(), fenetre.data());
-    }
-
-    void entree_data() { lesFenetres(false); }
-
-    // Enter presses the focused button, which unloads the window; shown again it is loaded
-    // afresh: centred, its clip playing.
-    void entree()
-    {
-        QPointer<QWidget> fenetre = fenetreDeLaLigne();
-        QVERIFY(fenetre && QTest::qWaitForWindowActive(fenetre));
         QVERIFY(qobject_cast<QAbstractButton *>(fenetre->focusWidget()));
         QTest::keyClick(fenetre->focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(fenetre.isNull());
@@ -265,76 +218,47 @@ private slots:
             QVERIFY(animation->isVisible() && animation->clip()->state() == QMovie::Running);
     }
 
-    void frappe_data()
+    void saisie_data()
     {
-        QTest::addColumn<QString>("touches");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<int>("bips");
-        QTest::newRow("every digit, six at most") << "34567890"
-                                                  << "123456" << 0;
-        QTest::newRow("a letter") << "a3"
-                                  << "123" << 1;
-        QTest::newRow("signs, space, escape") << " -+,.\x1b"
-                                              << "12" << 6;
-        QTest::newRow("backspace, tab") << "\b\t"
-                                        << "1" << 0;
-        QTest::newRow("Arabic-Indic digits") << "١٢"
-                                             << "12" << 2;
-        QTest::newRow("full-width digits") << "１２"
-                                           << "12" << 2;
-    }
-
-    // Typed after "12": digits go in, up to six; anything else beeps and goes nowhere.
-    void frappe()
-    {
-        QTest::keyClicks(m_banc->saisie, "12");
-        QFETCH(QString, touches);
-        taper(m_banc->saisie, touches);
-        QTEST(m_banc->saisie->text(), "texte");
-        QTEST(m_banc->plateforme.bips, "bips");
-    }
-
-    // Ctrl+A, C, V and X type control characters, each refused with a beep.
-    void raccourcis()
-    {
-        QApplication::clipboard()->setText("99");
-        QTest::keyClicks(m_banc->saisie, "12");
-        QTest::keyClicks(m_banc->saisie, "acvx", Qt::ControlModifier);
-        QCOMPARE(m_banc->saisie->text(), QString("12"));
-        QCOMPARE(m_banc->plateforme.bips, 4);
-    }
-
-    void horsClavier_data()
-    {
-        QTest::addColumn<bool>("depose");
+        QTest::addColumn<QString>("geste");
         QTest::addColumn<QString>("apporte");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<int>("bips");
-        for (const bool depose : { false, true }) {
-            const QString geste = depose ? "dropped: " : "pasted: ";
-            QTest::addRow("%s", qPrintable(geste + "cut to six")) << depose << "3456789"
-                                                                  << "123456" << 0;
-            QTest::addRow("%s", qPrintable(geste + "a letter")) << depose << "3a"
-                                                                << "12" << 1;
-            QTest::addRow("%s", qPrintable(geste + "Arabic-Indic digits")) << depose << "١٢"
-                                                                           << "12" << 1;
-            QTest::addRow("%s", qPrintable(geste + "full-width digits")) << depose << "１２"
-                                                                         << "12" << 1;
-        }
+        // clang-format off
+        QTest::newRow("typed: every digit, six at most") << "tapé" << "34567890" << "123456" << 0;
+        QTest::newRow("typed: a letter") << "tapé" << "a3" << "123" << 1;
+        QTest::newRow("typed: signs, space, escape") << "tapé" << " -+,.\x1b" << "12" << 6;
+        QTest::newRow("typed: backspace, tab") << "tapé" << "\b\t" << "1" << 0;
+        QTest::newRow("typed: Arabic-Indic digits") << "tapé" << "١٢" << "12" << 2;
+        QTest::newRow("typed: full-width digits") << "tapé" << "１２" << "12" << 2;
+        QTest::newRow("ctrl+a, c, v, x") << "Ctrl" << "acvx" << "12" << 4;
+        QTest::newRow("pasted: cut to six") << "collé" << "3456789" << "123456" << 0;
+        QTest::newRow("pasted: a letter") << "collé" << "3a" << "12" << 1;
+        QTest::newRow("pasted: Arabic-Indic digits") << "collé" << "١٢" << "12" << 1;
+        QTest::newRow("pasted: full-width digits") << "collé" << "１２" << "12" << 1;
+        QTest::newRow("dropped: cut to six") << "déposé" << "3456789" << "123456" << 0;
+        QTest::newRow("dropped: a letter") << "déposé" << "3a" << "12" << 1;
+        QTest::newRow("dropped: Arabic-Indic digits") << "déposé" << "١٢" << "12" << 1;
+        QTest::newRow("dropped: full-width digits") << "déposé" << "１２" << "12" << 1;
+        // clang-format on
     }
 
-    // Pasted through the box's menu or dropped after "12": the same rule as typing.
-    void horsClavier()
+    // After "12", typed, pasted through the box's menu or dropped: digits go in, up to six;
+    // anything else, whatever the script, beeps and goes nowhere.
+    void saisie()
     {
-        QFETCH(bool, depose);
+        QFETCH(QString, geste);
         QFETCH(QString, apporte);
+        QApplication::clipboard()->setText(geste == "collé" ? apporte : "99");
         QTest::keyClicks(m_banc->saisie, "12");
-        if (depose) {
-            deposer(m_banc->saisie, apporte);
-        } else {
-            QApplication::clipboard()->setText(apporte);
+        if (geste == "tapé")
+            taper(m_banc->saisie, apporte);
+        else if (geste == "Ctrl")
+            QTest::keyClicks(m_banc->saisie, apporte, Qt::ControlModifier);
+        else if (geste == "collé")
             collerParLeMenu(m_banc->saisie);
-        }
+        else
+            deposer(m_banc->saisie, apporte);
         QTEST(m_banc->saisie->text(), "texte");
         QTEST(m_banc->plateforme.bips, "bips");
     }
@@ -487,17 +411,14 @@ private slots:
     {
         QFile reference(QFINDTESTDATA("reference/article-co38.txt"));
         QVERIFY(reference.open(QIODevice::ReadOnly));
-        const QStringList attendu
-            = QString::fromUtf8(reference.readAll()).split('\n', Qt::SkipEmptyParts);
-        const QStringList lu = m_banc->ouvrir("Article", "FrmCO38")
-                                   ->findChild<QLabel *>("Label1")
-                                   ->text()
-                                   .split("\r\n");
-        for (qsizetype paragraphe = 0; paragraphe < qMax(lu.size(), attendu.size()); ++paragraphe)
-            QVERIFY2(lu.value(paragraphe) == attendu.value(paragraphe),
+        const QStringList attendu = QString(reference.readAll()).split('\n', Qt::SkipEmptyParts);
+        QWidget *fenetre = m_banc->ouvrir("Article", "FrmCO38");
+        const QStringList lu = fenetre->findChild<QLabel *>("Label1")->text().split("\r\n");
+        for (qsizetype numero = 0; numero < qMax(lu.size(), attendu.size()); ++numero)
+            QVERIFY2(lu.value(numero) == attendu.value(numero),
                 qPrintable(QString("paragraph %1\n   shown: %2\nexpected: %3")
-                               .arg(paragraphe + 1)
-                               .arg(lu.value(paragraphe), attendu.value(paragraphe))));
+                               .arg(numero + 1)
+                               .arg(lu.value(numero), attendu.value(numero))));
     }
 
     // Closing the main window leaves the About box open, a window of its own; Quitter then hides
@@ -505,16 +426,19 @@ private slots:
     void quitter()
     {
         QPointer<QWidget> apropos = m_banc->ouvrir("Apropos", "frmAbout");
-        QSignalSpy derniereFermee(qApp, &QGuiApplication::lastWindowClosed);
-        m_banc->principale.close();
-        QVERIFY(derniereFermee.isEmpty() && apropos->isVisible());
+        bool derniereFermee = false;
+        connect(qApp, &QGuiApplication::lastWindowClosed, this, [&] { derniereFermee = true; });
+        QTimer::singleShot(0, this, [&] {
+            m_banc->principale.close();
+            QVERIFY(!derniereFermee && apropos->isVisible());
+            m_banc->declencher("Quitter");
+        });
         QTimer limite;
         connect(&limite, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
         limite.start(5000);
-        QTimer::singleShot(0, this, [&] { m_banc->declencher("Quitter"); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(apropos && !apropos->isVisible());
+        QVERIFY(!derniereFermee && apropos && !apropos->isVisible());
     }
 };
 

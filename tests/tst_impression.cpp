@@ -24,9 +24,8 @@ class TstImpression : public QObject
     {
         QProcess processus;
         processus.start(programme, arguments);
-        if (!processus.waitForFinished(30000) || processus.exitCode() != 0)
-            return "?";
-        return processus.readAllStandardOutput().trimmed();
+        const bool reussi = processus.waitForFinished(30000) && processus.exitCode() == 0;
+        return reussi ? processus.readAllStandardOutput().trimmed() : "?";
     }
     // The pages that came out.
     QStringList travaux() const
@@ -38,7 +37,6 @@ class TstImpression : public QObject
     {
         return lancer("lpstat", { "-W", "all", "-o" }).split('\n', Qt::SkipEmptyParts).size();
     }
-    static bool aucunEnAttente() { return lancer("lpstat", { "-o" }).isEmpty(); }
     QStringList imprimer(const QString &saisi)
     {
         m_banc->plateforme.avertissements.clear();
@@ -139,8 +137,7 @@ private slots:
         const QStringList avant = travaux();
         const qsizetype recus = travauxRecus();
         QVERIFY(::kill(m_cupsd, SIGSTOP) == 0);
-        int battements = 0;
-        int occupe = 0;
+        int battements = 0, occupe = 0;
         QTimer pouls;
         connect(&pouls, &QTimer::timeout, this, [&] {
             ++battements;
@@ -176,7 +173,8 @@ private slots:
         });
         ::kill(m_cupsd, SIGCONT);
         QCOMPARE("Erreur | " + echec, m_echec + "le serveur d'impression ne répond pas.");
-        QTRY_VERIFY_WITH_TIMEOUT(travauxRecus() == recus + 1 && aucunEnAttente(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            travauxRecus() == recus + 1 && lancer("lpstat", { "-o" }).isEmpty(), 20000);
         QCOMPARE(travaux(), avant);
     }
 #endif

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// A page layer that prints nothing and writes down each line: its page, where it starts, in
-// which font and size, and its text. Lines move down by the font's real line spacing.
+// A page layer that prints nothing and writes down each line: its page, where it starts (twips
+// from the printable area's top-left corner), its font and size, and its text. A printed line
+// moves down by the font's real line spacing.
 #pragma once
 
 #include "Imprimante.h"
@@ -13,23 +14,21 @@
 
 struct LignePosee
 {
-    int page = 1;
-    int x = 0; // twips from the printable area's left edge
-    int y = 0; // twips from its top
+    int page, x, y;
     QString police;
-    qreal taille = 0;
+    qreal taille;
     QString texte;
 
-    // "page 1 | 500, 776 | Arial 8 | SalvaNOR - Dégagements", as a test failure shows it.
+    // "page 1 | 500, 776 | Arial 8 | SalvaNOR - Dégagements", as a failure shows it.
     QString decrite() const
     {
-        return QString("page %1 | %2, %3 | %4 %5 | %6")
-            .arg(page)
-            .arg(x)
-            .arg(y)
-            .arg(police)
-            .arg(taille)
-            .arg(texte);
+        return QString("page %1 | %2, %3 | %4 %5 | ")
+                   .arg(page)
+                   .arg(x)
+                   .arg(y)
+                   .arg(police)
+                   .arg(taille)
+            + texte;
     }
 };
 
@@ -37,8 +36,7 @@ class ImprimanteEnregistreuse : public Imprimante
 {
 public:
     QList<LignePosee> lignes;
-    // The printable height of A4 within common margins; a test may set its own.
-    int hauteur = 16000;
+    int hauteur = 16000; // A4 within common margins; a test may set its own
 
     void setFontName(const QString &nom) override { m_police = nom; }
     void setFontSize(qreal points) override { m_taille = points; }
@@ -70,9 +68,8 @@ public:
     static int interligne(const QString &police, qreal points)
     {
         QImage surface(1, 1, QImage::Format_Mono);
-        const int pointsParMetre = qRound(1440 / 0.0254);
-        surface.setDotsPerMeterX(pointsParMetre);
-        surface.setDotsPerMeterY(pointsParMetre);
+        surface.setDotsPerMeterX(qRound(1440 / 0.0254));
+        surface.setDotsPerMeterY(qRound(1440 / 0.0254));
         QFont font(police);
         font.setPointSizeF(points);
         return qRound(QFontMetricsF(font, &surface).lineSpacing());
@@ -81,7 +78,5 @@ public:
 private:
     QString m_police;
     qreal m_taille = 0;
-    int m_x = 0;
-    int m_y = 0;
-    int m_page = 1;
+    int m_x = 0, m_y = 0, m_page = 1;
 };
