@@ -335,6 +335,7 @@ private slots:
         QCOMPARE(lu,
             QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q",
                 "&Références", "  A&rticle CO 38 ", "  - ", "  &Niveaux et escaliers… ",
+                "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ",
                 "&Mise à jour", "  &Site Internet ", "&?",
                 "  &A propos de Salvanor - Dégagements F1" }));
     }
