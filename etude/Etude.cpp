@@ -18,7 +18,7 @@ const QString OutilNiveaux = QStringLiteral("niveaux");
 const QString OutilLargeurs = QStringLiteral("largeurs");
 
 // Far above any study a person types, far below what would hold the program up.
-constexpr qint64 TailleMaximale = 1024 * 1024;
+constexpr qint64 TailleMaximale = qint64(1024) * 1024;
 constexpr int SortiesMaximales = 500;
 constexpr int IndiceMinimal = -9;
 constexpr int IndiceMaximal = 99;

@@ -33,15 +33,16 @@ class TstEtude : public QObject
             { "0,8x", false, "A" } };
         return etude;
     }
-    static QByteArray niveau(const QByteArray &nom, const QByteArray &effectif = "\"1\"")
+    // JSON written with ' for ", for reading.
+    static QByteArray json(QByteArray texte) { return texte.replace('\'', '"'); }
+    static QByteArray niveau(const QByteArray &nom, const QByteArray &effectif = "'1'")
     {
-        return "{\"niveau\": \"" + nom + "\", \"effectif\": " + effectif
-            + ", \"profondeur\": \"\"}";
+        return json("{'niveau': '" + nom + "', 'effectif': " + effectif + ", 'profondeur': ''}");
     }
     static QByteArray fichier(const QByteArray &niveaux, const QByteArray &version = "1")
     {
-        return "{\"format\": \"salvanor-etude\", \"version\": " + version
-            + ", \"outil\": \"niveaux\", \"niveaux\": [" + niveaux + "]}";
+        return json("{'format': 'salvanor-etude', 'version': " + version
+            + ", 'outil': 'niveaux', 'niveaux': [" + niveaux + "]}");
     }
     static QByteArray lireTout(const QString &chemin)
     {
@@ -80,20 +81,20 @@ private slots:
                                      << endommage + "son contenu est illisible à l'octet 1.";
         QTest::newRow("tronqué") << bon.left(bon.size() / 2)
                                  << endommage + "il s'arrête avant la fin.";
-        QTest::newRow("autre JSON") << QByteArray("{\"niveaux\": []}") << etranger;
+        QTest::newRow("autre JSON") << json("{'niveaux': []}") << etranger;
         QTest::newRow("liste JSON") << QByteArray("[1, 2]") << etranger;
         QTest::newRow("trop grand")
-            << bon + QByteArray(1024 * 1024, ' ')
+            << bon + QByteArray(qsizetype(1024) * 1024, ' ')
             << "Ce fichier n'est pas une étude SalvaNOR : il dépasse 1 Mio.";
         QTest::newRow("version suivante")
             << fichier(niveau("RDC"), "2")
             << "Ce fichier a été enregistré par une version plus récente de SalvaNOR - Dégagements "
                "(format 2) ; il ne peut pas être ouvert ici.";
         QTest::newRow("version en texte")
-            << fichier(niveau("RDC"), "\"1\"") << endommage + "son numéro de format est illisible.";
-        QTest::newRow("outil inconnu") << QByteArray(
-            "{\"format\": \"salvanor-etude\", \"version\": 1, \"outil\": \"escaliers\"}")
-                                       << endommage + "l'outil « escaliers » est inconnu.";
+            << fichier(niveau("RDC"), "'1'") << endommage + "son numéro de format est illisible.";
+        QTest::newRow("outil inconnu")
+            << json("{'format': 'salvanor-etude', 'version': 1, 'outil': 'escaliers'}")
+            << endommage + "l'outil « escaliers » est inconnu.";
         QTest::newRow("effectif en nombre")
             << fichier(niveau("R+1", "150"))
             << endommage + "« effectif » du niveau R+1 n'a pas la forme attendue.";
@@ -130,7 +131,7 @@ private slots:
             "Le fichier « " + QFileInfo(m_dossier.path()).fileName()
                 + " » n'a pas pu être ouvert : c'est un dossier.");
         QFile tronque(m_dossier.filePath("tronquée.salvanor"));
-        QVERIFY(tronque.open(QIODevice::WriteOnly) && tronque.write("{\"format\": \"salv") > 0);
+        QVERIFY(tronque.open(QIODevice::WriteOnly) && tronque.write(json("{'format': 'salv")) > 0);
         tronque.close();
         QCOMPARE(FichierEtude::ouvrir(tronque.fileName()).erreur,
             "Le fichier « tronquée.salvanor » est endommagé : il s'arrête avant la fin.");

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -30,7 +29,12 @@ class TstImpressionEtude : public QObject
         return p.waitForFinished(30000) && !p.exitCode() ? p.readAllStandardOutput() : "?";
     }
     // "RDC=300 SS1=150@3,50": the study as typed, and its result.
-    static std::pair<Etude, ResultatNiveaux> etude(const QStringList &saisies)
+    struct Cas
+    {
+        Etude saisie;
+        ResultatNiveaux resultat;
+    };
+    static Cas etude(const QStringList &saisies)
     {
         Etude etude;
         QList<Niveau> niveaux;
@@ -47,11 +51,11 @@ class TstImpressionEtude : public QObject
     // The pages of the one job the queue has written, as text in columns.
     QStringList imprimer(const QStringList &saisies)
     {
-        const auto [saisie, resultat] = etude(saisies);
+        const Cas cas = etude(saisies);
         const QDir travaux(m_dossier.filePath("travaux"));
         const QStringList avant = travaux.entryList({ "*.pdf" });
         const QString echec = Impression::imprimer(
-            [&](Imprimante &page) { imprimerNiveaux(page, saisie, resultat, m_date); });
+            [&](Imprimante &page) { imprimerNiveaux(page, cas.saisie, cas.resultat, m_date); });
         if (!echec.isEmpty())
             return { echec };
         QStringList nouveaux;
@@ -76,12 +80,9 @@ class TstImpressionEtude : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char *outil :
-            { "cupsd", "lpadmin", "lpstat", "cupsenable", "pdftotext", "pdfinfo" }) {
-            if (QStandardPaths::findExecutable(outil).isEmpty()
-                && QStandardPaths::findExecutable(outil, { "/usr/sbin" }).isEmpty())
-                QSKIP(qPrintable(QString("%1 is missing: the study is not printed").arg(outil)));
-        }
+        if (const QString manquants = qEnvironmentVariable("SALVANOR_OUTILS_MANQUANTS");
+            !manquants.isEmpty())
+            QSKIP(qPrintable("not found when the build was configured: " + manquants));
         qputenv("CUPS_SERVER", QFile::encodeName(m_dossier.filePath("cups.sock")));
         QVERIFY(lancer("sh", { SALVANOR_CUPS_PRIVE, m_dossier.path(), QString::number(getpid()) })
                     .toInt()
@@ -94,9 +95,10 @@ private slots:
     {
         const QStringList texte = imprimer({ "R+2=100", "R+1=200", "RDC=300", "SS1=150@3,50" });
         QVERIFY2(texte.size() == 1, qPrintable(texte.join("\f\n")));
-        const QString page = texte[0];
+        const QString &page = texte[0];
+        QVERIFY(page.contains("SalvaNOR - Dégagements v." SALVANOR_VERSION));
         for (const char *ligne : {
-                 "SalvaNOR - Dégagements v." SALVANOR_VERSION " +12/03/2026 +page 1 / 1",
+                 "Dégagements v[^ ]+ +12/03/2026 +page 1 / 1",
                  "Niveaux et escaliers",
                  "Niveaux saisis",
                  "SS1 +150 +3,50",
@@ -144,9 +146,9 @@ private slots:
     // leaves no part of itself, nor harms the one it would have replaced.
     void exportPdf()
     {
-        const auto [saisie, resultat] = etude({ "R+1=60", "RDC=20", "SS1=101@2,01" });
+        const Cas cas = etude({ "R+1=60", "RDC=20", "SS1=101@2,01" });
         const auto dessiner
-            = [&](Imprimante &page) { imprimerNiveaux(page, saisie, resultat, m_date); };
+            = [&](Imprimante &page) { imprimerNiveaux(page, cas.saisie, cas.resultat, m_date); };
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("étude.pdf");
         QCOMPARE(Impression::exporterPdf(chemin, dessiner), QString());
