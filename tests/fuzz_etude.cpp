@@ -21,11 +21,12 @@ const QByteArray Modeles[] = {
 
 QByteArray etude(const QByteArray &octets)
 {
-    if (octets.isEmpty() || octets.front() % 4 == 0)
+    const int mode = octets.isEmpty() ? 0 : quint8(octets.front()) % 4;
+    if (mode == 0)
         return octets;
-    if (octets.front() % 4 == 1)
+    if (mode == 1)
         return Debut + octets.sliced(1);
-    QByteArray modele = Modeles[octets.front() % 4 - 2];
+    QByteArray modele = Modeles[mode - 2];
     for (qsizetype rang = 1; rang + 2 < octets.size(); rang += 3)
         modele[(quint8(octets[rang]) << 8 | quint8(octets[rang + 1])) % modele.size()]
             = octets[rang + 2];
