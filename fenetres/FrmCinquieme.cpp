@@ -25,7 +25,6 @@ QLineEdit *champ(QWidget *parent, const char *nom, const QString &description)
     saisie->setObjectName(QLatin1String(nom));
     saisie->setAccessibleName(QLatin1String(nom));
     saisie->setAccessibleDescription(description);
-    saisie->setMaxLength(12);
     saisie->setMaximumWidth(saisie->fontMetrics().averageCharWidth() * 16);
     return saisie;
 }

@@ -120,9 +120,10 @@ QStringList creditSortie(const LargeursLues &lues, int ligne)
     if (!lue.erreurLargeur.isEmpty())
         return { Tiret, lue.erreurLargeur };
     if (!lue.sortie)
-        return { QString(), QString() };
+        return { QString(), lue.erreurGroupe };
     return { QString::number(upCredites(lue.sortie->largeurMm, lue.sortie->porte)),
-        raisonCredit(lue.sortie->largeurMm, lue.sortie->porte) };
+        lue.erreurGroupe.isEmpty() ? raisonCredit(lue.sortie->largeurMm, lue.sortie->porte)
+                                   : lue.erreurGroupe };
 }
 
 QStringList bilanLargeurs(const LargeursLues &lues)
@@ -130,8 +131,8 @@ QStringList bilanLargeurs(const LargeursLues &lues)
     QStringList lignes;
     const bool effectifLu = lues.effectif.has_value();
     if (!lues.verification) {
-        lignes << QStringLiteral("Corrigez les cellules encadrées de rouge : leur bulle dit ce "
-                                 "qui est attendu.");
+        lignes << QStringLiteral("Une cellule ne peut être lue : son décompte dit ce qui est "
+                                 "attendu.");
         lignes << QStringLiteral("Total : ") + Tiret;
     } else {
         const Verification &v = *lues.verification;

@@ -39,8 +39,8 @@ struct LargeursLues
 
 LargeursLues lireLargeurs(const Etude &etude);
 
-// Row `ligne`'s UP and why ("porte : 1,33 m ≥ 0,95 × 1,40 m → 2 UP"); "—" for a cell that cannot
-// be read, nothing for a width not entered.
+// Row `ligne`'s UP and why ("porte : 1,33 m ≥ 0,95 × 1,40 m → 2 UP"); for a cell that cannot be
+// read, what it expects (and "—" for the UP of a width); nothing for a width not entered.
 QStringList creditSortie(const LargeursLues &lues, int ligne);
 
 // The verdict and what it rests on, one French line each; what to do first while it cannot be
