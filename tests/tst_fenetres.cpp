@@ -55,11 +55,8 @@ void collerParLeMenu(QLineEdit *saisie)
 {
     std::unique_ptr<QMenu> menu(saisie->createStandardContextMenu());
     for (QAction *action : menu->actions())
-        if (action->text().remove('&').startsWith("Coller")) {
+        if (action->text().startsWith("Co&ller"))
             action->trigger();
-            return;
-        }
-    QFAIL("the box's menu has no « Coller »");
 }
 
 // Drops `texte` on the box, as dragged there from another program.
@@ -167,14 +164,13 @@ private slots:
                 QVERIFY2(fenetre->childAt(cadre(widget).center()) == widget,
                     qPrintable(nom + " is not what a click at its centre reaches"));
             }
-            const auto *etiquette = qobject_cast<QLabel *>(widget);
-            const auto *bouton = qobject_cast<QAbstractButton *>(widget);
-            const auto *groupe = qobject_cast<QGroupBox *>(widget);
-            const QString texte = etiquette ? etiquette->text()
-                : bouton                    ? bouton->text().remove('&')
-                : groupe                    ? groupe->title()
-                                            : QString();
-            const int largeur = widget->width() - (etiquette ? 0 : 4); // a border inside
+            // Labels, buttons and frames: the caption within the control, less a border but
+            // for a label.
+            auto *etiquette = qobject_cast<QLabel *>(widget);
+            const QString texte = widget->property(widget->inherits("QGroupBox") ? "title" : "text")
+                                      .toString()
+                                      .remove('&');
+            const int largeur = widget->width() - (etiquette ? 0 : 4);
             const int retour = etiquette && etiquette->wordWrap() ? Qt::TextWordWrap : 0;
             const QRect besoin = QFontMetrics(widget->font())
                                      .boundingRect(QRect(0, 0, largeur, 10000), retour, texte);
@@ -315,10 +311,16 @@ private slots:
         QCOMPARE(m_banc->principale.focusWidget(), m_banc->calculer);
     }
 
-    // The menus as a person reads them; the box's own menu in French whatever the system's
-    // language (English here).
+    // The menus as a person reads them, in the windows' font as are the tips; the box's own
+    // menu in French whatever the system's language (English here).
     void menus()
     {
+        QCOMPARE(policeVue(&m_banc->principale), PoliceDesFenetres);
+        QToolTip::showText(m_banc->calculer->mapToGlobal(QPoint(2, 2)), "Calcul", m_banc->calculer);
+        QWidgetList bulles = QApplication::topLevelWidgets();
+        bulles.removeIf(
+            [](QWidget *widget) { return !widget->inherits("QTipLabel") || !widget->isVisible(); });
+        QVERIFY(bulles.size() == 1 && policeVue(bulles.first()) == PoliceDesFenetres);
         std::unique_ptr<QMenu> contextuel(m_banc->saisie->createStandardContextMenu());
         QStringList mots;
         for (QAction *action : contextuel->actions())
@@ -327,6 +329,7 @@ private slots:
             QString("Annuler Rétablir Couper Copier Coller Supprimer Tout sélectionner"));
         QStringList lu;
         for (QAction *titre : m_banc->principale.menuBar()->actions()) {
+            QCOMPARE(policeVue(titre->menu()), PoliceDesFenetres);
             lu << titre->text();
             for (QAction *action : titre->menu()->actions())
                 lu << "  " + (action->isSeparator() ? "-" : action->text()) + " "
@@ -335,23 +338,24 @@ private slots:
         QCOMPARE(lu,
             QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q",
                 "&Références", "  A&rticle CO 38 ", "  - ", "  &Niveaux et escaliers… ",
-                "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ",
-                "&Mise à jour", "  &Site Internet ", "&?",
-                "  &A propos de Salvanor - Dégagements F1" }));
+                "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ", "&Mise à jour",
+                "  &Site Internet ", "&?", "  &A propos de Salvanor - Dégagements F1" }));
     }
 
-    // The window, its menus and its tips in the windows' font.
-    void polices()
+    // The main window's fixed words as a person reads them.
+    void textes()
     {
-        QCOMPARE(policeVue(&m_banc->principale), PoliceDesFenetres);
-        for (QAction *titre : m_banc->principale.menuBar()->actions())
-            QCOMPARE(policeVue(titre->menu()), PoliceDesFenetres);
-        QToolTip::showText(m_banc->calculer->mapToGlobal(QPoint(2, 2)), "Calcul", m_banc->calculer);
-        QWidgetList bulles = QApplication::topLevelWidgets();
-        bulles.removeIf(
-            [](QWidget *widget) { return !widget->inherits("QTipLabel") || !widget->isVisible(); });
-        QCOMPARE(bulles.size(), 1);
-        QCOMPARE(policeVue(bulles.first()), PoliceDesFenetres);
+        const QStringList lus { m_banc->principale.findChild<QLabel *>("Label6")->text(),
+            m_banc->principale.findChild<QLabel *>("Label1")->text(),
+            m_banc->principale.findChild<QGroupBox *>("Frame1")->title(),
+            m_banc->calculer->text() };
+        QCOMPARE(lus,
+            QStringList(
+                { "Ce logiciel permet de calculer le nombre et la largeur des dégagements "
+                  "(portes, sorties, issues, ...). Il est l'application de l'article CO 38 "
+                  "du réglement de sécurité des Etablissements Recevant du Public du 25 juin "
+                  "1980 modifé.",
+                    "Nombre de personnes :", "Calcul des dégagements", "Calculer" }));
     }
 
     // The results frame: a border that stands out from the green, the caption in its top line.
