@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // Printing in builds without CUPS: Qt's printer, on the windows' thread. Qt reaches the system's
-// print service itself (on Linux, CUPS again), without a time limit, and cannot tell that a queue
-// refuses jobs: such a page is lost without a word.
+// print service itself (on Linux, CUPS again), without a time limit, and has no word for a queue
+// that refuses jobs.
 #include "Impression.h"
 #include "PagePeinte.h"
 #include "Produit.h"
