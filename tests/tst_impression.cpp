@@ -95,7 +95,8 @@ private slots:
         // The last line six Arial 12 pt spaces (20 pt) further right; the first 25 pt down; a
         // blank line between the header and the result.
         QVERIFY(qAbs(hauts[0] - 55) < 0.5);
-        const qreal pas = hauts[4] - hauts[3];
+        const qreal pas = hauts[4] - hauts[3]; // Arial's line spacing at 12 pt: 1.15 em
+        QVERIFY(qAbs(pas - 13.8) < 0.1);
         QVERIFY(qAbs(hauts[3] - hauts[2] - 2 * pas) < 0.5);
     }
 
