@@ -80,8 +80,8 @@ bool FenetreEtude::peutAbandonner()
 bool FenetreEtude::toutesPeuventAbandonner()
 {
     for (QWidget *fenetre : QApplication::topLevelWidgets())
-        if (auto *etude = qobject_cast<FenetreEtude *>(fenetre);
-            etude && etude->isVisible() && !etude->peutAbandonner())
+        if (auto *ouverte = qobject_cast<FenetreEtude *>(fenetre);
+            ouverte && ouverte->isVisible() && !ouverte->peutAbandonner())
             return false;
     return true;
 }
@@ -114,6 +114,8 @@ void FenetreEtude::imprimer()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString echec = Impression::imprimer(dessiner);
     QApplication::restoreOverrideCursor();
+    // Closed meanwhile, the window is gone: the event loop ran while the print system answered.
+    // cppcheck-suppress knownConditionTrueFalse
     if (fenetre)
         m_imprimer->setEnabled(true);
     if (!echec.isEmpty())
@@ -123,10 +125,10 @@ void FenetreEtude::imprimer()
 void FenetreEtude::exporterPdf()
 {
     // Beside the study and named after it, when it has a file.
-    const QFileInfo etude(m_chemin);
+    const QFileInfo fichierEtude(m_chemin);
     const QString propose = m_chemin.isEmpty()
         ? QString()
-        : etude.dir().filePath(etude.completeBaseName() + QStringLiteral(".pdf"));
+        : fichierEtude.dir().filePath(fichierEtude.completeBaseName() + QStringLiteral(".pdf"));
     const QString chemin = choisirFichier(
         QStringLiteral("Exporter en PDF"), propose, FiltrePdf, QStringLiteral("pdf"));
     if (chemin.isEmpty())
@@ -213,14 +215,14 @@ QString FenetreEtude::choisirFichier(
 
 bool FenetreEtude::enregistrerDans(const QString &chemin)
 {
-    const Etude etude = this->etude();
-    const QString echec = FichierEtude::enregistrer(chemin, etude);
+    const Etude saisie = etude();
+    const QString echec = FichierEtude::enregistrer(chemin, saisie);
     if (!echec.isEmpty()) {
         Plateforme::courante().avertir(this, m_titre, echec);
         return false;
     }
     m_chemin = chemin;
-    m_enregistree = etude;
+    m_enregistree = saisie;
     mettreTitre();
     return true;
 }

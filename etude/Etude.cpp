@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -44,11 +45,9 @@ QString defaut(const Etude &etude)
         return QStringLiteral("le nombre de sorties dépasse %1").arg(SortiesMaximales);
     for (const SaisieSortie &sortie : etude.sorties)
         cellules << &sortie.largeur << &sortie.groupe;
-    for (const QString *cellule : cellules) {
-        if (cellule->size() > FichierEtude::LongueurCellule)
-            return QStringLiteral("une case dépasse %1 caractères")
-                .arg(FichierEtude::LongueurCellule);
-    }
+    if (std::any_of(cellules.cbegin(), cellules.cend(),
+            [](const QString *cellule) { return cellule->size() > FichierEtude::LongueurCellule; }))
+        return QStringLiteral("une case dépasse %1 caractères").arg(FichierEtude::LongueurCellule);
     return {};
 }
 

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -228,12 +229,11 @@ void FrmNiveaux::afficherEtude(const Etude &etude)
     }
     const QSignalBlocker silence(m_saisie);
     m_saisie->setRowCount(0);
-    for (int i = haut; i >= bas; --i) {
-        SaisieNiveau saisie { i, {}, {} };
-        for (const SaisieNiveau &niveau : etude.niveaux)
-            if (niveau.indice == i)
-                saisie = niveau;
-        insererNiveau(m_saisie->rowCount(), saisie);
+    for (int niveauVoulu = haut; niveauVoulu >= bas; --niveauVoulu) {
+        const auto trouve = std::find_if(etude.niveaux.cbegin(), etude.niveaux.cend(),
+            [niveauVoulu](const SaisieNiveau &niveau) { return niveau.indice == niveauVoulu; });
+        insererNiveau(m_saisie->rowCount(),
+            trouve != etude.niveaux.cend() ? *trouve : SaisieNiveau { niveauVoulu, {}, {} });
     }
     m_saisie->setCurrentCell(0, ColonneEffectif);
     recalculer();
