@@ -83,6 +83,26 @@ struct Banc
         QVERIFY2(action && action->isEnabled(), entree);
         action->trigger();
     }
+    // Clicks the button `nom` of `fenetre`, once it is checked to exist and be enabled.
+    static void cliquer(QWidget *fenetre, const char *nom)
+    {
+        auto *bouton = fenetre->findChild<QPushButton *>(nom);
+        QVERIFY2(bouton && bouton->isEnabled(), nom);
+        QTest::mouseClick(bouton, Qt::LeftButton);
+    }
+    // Types into a cell as a person does: F2, the old text selected, the new one typed. The
+    // editor is left open, so that only the keys can have reached the results.
+    static void taper(QTableWidget *table, int ligne, int colonne, const QString &texte)
+    {
+        table->setFocus();
+        table->setCurrentCell(ligne, colonne);
+        QTest::keyClick(table, Qt::Key_F2);
+        auto *editeur = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY2(editeur, "the cell opens no editor");
+        QTest::keyClick(editeur, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editeur, Qt::Key_Backspace);
+        QTest::keyClicks(editeur, texte);
+    }
     // Triggers `entree`, then the one window named `nom` that shows, once exposed, or nullptr.
     QWidget *ouvrir(const char *entree, const QString &nom)
     {
