@@ -5,13 +5,10 @@
 #include "LigneDeCommande.h"
 
 #include <QJsonDocument>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-// Words the fuzzer would take long to spell: an argument whose first byte is below their count
-// starts with the word of that number, followed by the argument's other bytes.
+// Words slow to spell: an argument's first byte below their count stands for the word of that rank.
 const char *const Mots[] = { "--calcul", "--niveaux", "--largeurs", "--cinquieme", "--json",
     "--effectif", "--public", "--personnel", "--existant", "--sommeil", "--escalier-unique",
     "--aide", "--version", "RDC=", "R+", "SS", "p+" };
@@ -29,15 +26,6 @@ QStringList arguments(const uint8_t *octets, size_t taille)
     return liste;
 }
 
-void exiger(bool tenu, const char *quoi, const QStringList &arguments)
-{
-    if (tenu)
-        return;
-    std::fprintf(stderr, "broken: %s for: %s\n", quoi,
-        arguments.join(QStringLiteral(" | ")).toUtf8().constData());
-    std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *octets, size_t taille)
@@ -48,18 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *octets, size_t taille)
     QTextStream fluxSortie(&sortie);
     QTextStream fluxErreurs(&erreurs);
     const int code = LigneDeCommande::executer(lus, fluxSortie, fluxErreurs);
-    exiger(code == 0 || code == 2, "exit code neither 0 nor 2", lus);
-    if (code == 2) {
-        exiger(sortie.isEmpty(), "a refusal wrote on stdout", lus);
-        exiger(erreurs.count(u'\n') == 1 && erreurs.endsWith(u'\n'),
-            "a refusal is not exactly one line", lus);
-        return 0;
-    }
-    exiger(erreurs.isEmpty(), "an answer wrote on stderr", lus);
-    if (lus.contains(QStringLiteral("--json"))) {
-        QJsonParseError erreur {};
-        exiger(
-            QJsonDocument::fromJson(sortie.toUtf8(), &erreur).isObject(), "JSON unreadable", lus);
-    }
+    const auto exiger = [&](bool tenu, const char *quoi) {
+        if (!tenu)
+            qFatal("broken: %s for: %s", quoi, qPrintable(lus.join(QStringLiteral(" | "))));
+    };
+    exiger(code == 0 || code == 2, "exit code neither 0 nor 2");
+    exiger(code == 0 || sortie.isEmpty(), "a refusal wrote on stdout");
+    exiger(code == 0 || (erreurs.count(u'\n') == 1 && erreurs.endsWith(u'\n')), "not one line");
+    exiger(code == 2 || erreurs.isEmpty(), "an answer wrote on stderr");
+    exiger(code == 2 || !lus.contains(QStringLiteral("--json"))
+            || QJsonDocument::fromJson(sortie.toUtf8()).isObject(),
+        "JSON unreadable");
     return 0;
 }
