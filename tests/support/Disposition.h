@@ -1,14 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// What every window drawn with layouts keeps, checked alike for each:
+// What every window drawn with layouts keeps, checked alike for each, and the fixture of their
+// tests:
+//   BancFenetre           the main window and one window opened from it; none left at the end
 //   centree               the window's frame centred on its screen
 //   verifierDisposition   laid out and resizable, in the application font, controls inside the
 //                         window, buttons' captions whole, every access key its own; Tab goes
-//                         round the controls in reading order, each named for a screen reader
+//                         round the controls in reading order, each named for a screen reader;
+//                         the control named to take the room a larger window gives takes it
+//   encadreeEnRouge       a table's cell framed in red as drawn, by its editor while one is open
+//   rangees               a table's rows as read
 #pragma once
+
+#include "Banc.h"
 
 #include <QTest>
 #include <QtWidgets>
+
+struct BancFenetre
+{
+    std::unique_ptr<Banc> m_banc;
+    QPointer<QWidget> m_fenetre;
+
+    // From the main window's entry `entree`; active, so that access keys reach it.
+    void ouvrir(const char *entree, const QString &nom)
+    {
+        m_banc = std::make_unique<Banc>();
+        m_fenetre = m_banc->ouvrir(entree, nom);
+        QVERIFY(m_fenetre);
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre));
+    }
+    void fermer()
+    {
+        m_banc.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+};
 
 inline bool centree(const QWidget *fenetre)
 {
@@ -17,7 +45,8 @@ inline bool centree(const QWidget *fenetre)
 }
 
 // `parcours`: the object names Tab reaches, starting from the first. To call last in a test.
-inline void verifierDisposition(QWidget *fenetre, const QStringList &parcours)
+inline void verifierDisposition(
+    QWidget *fenetre, const QStringList &parcours, const char *extensible = nullptr)
 {
     QVERIFY(fenetre->layout() && fenetre->minimumSize() != fenetre->maximumSize());
     QVERIFY(centree(fenetre));
@@ -51,4 +80,31 @@ inline void verifierDisposition(QWidget *fenetre, const QStringList &parcours)
         QTest::keyClick(focus, Qt::Key_Tab);
     } while (QApplication::focusWidget()->objectName() != parcours.first() && parcouru.size() < 30);
     QCOMPARE(parcouru, parcours);
+    if (!extensible)
+        return;
+    const QWidget *agrandi = fenetre->findChild<QWidget *>(extensible);
+    const QSize avant = agrandi->size();
+    fenetre->resize(fenetre->size() + QSize(200, 200));
+    QTRY_VERIFY(agrandi->width() > avant.width() && agrandi->height() > avant.height());
+}
+
+inline bool encadreeEnRouge(const QTableWidget *table, int ligne, int colonne)
+{
+    const QImage image = table->viewport()->grab().toImage();
+    const QRect cadre = table->visualItemRect(table->item(ligne, colonne));
+    const QPoint bordGauche(cadre.left() + 1, cadre.center().y());
+    return image.pixelColor(bordGauche * image.devicePixelRatio()) == QColor(Qt::red);
+}
+
+// Each row's cells from column `premiere` on, `nombre` of them, joined by " | ".
+inline QStringList rangees(const QTableWidget *table, int nombre, int premiere = 0)
+{
+    QStringList lues;
+    for (int ligne = 0; ligne < table->rowCount(); ++ligne) {
+        QStringList cellules;
+        for (int colonne = premiere; colonne < premiere + nombre; ++colonne)
+            cellules << (table->item(ligne, colonne) ? table->item(ligne, colonne)->text() : "");
+        lues << cellules.join(" | ");
+    }
+    return lues;
 }
