@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// The building tools' rules against the published figures and independent restatements:
-// CO 38 §1 and §2, CO 39, CO 36 with CO 43 §3 and CO 44, PE 11; and what a person types.
+// The building tools' rules against published figures and independent restatements.
 #include "Cinquieme.h"
 #include "Largeurs.h"
 #include "Lecture.h"
@@ -86,8 +85,7 @@ class TstRegles : public QObject
     Q_OBJECT
 
 private slots:
-    // CO 38 §1 to 5 000 (tst_calcul has the words for every 32-bit count), a sign, and a sum of
-    // full levels raised by CO 39.
+    // CO 38 §1 to 5 000, a sign, and a sum of full levels raised by CO 39.
     void exigences()
     {
         QList<qint64> effectifs { -1, qint64(100) * INT32_MAX * 11 / 10 * 10000 };
@@ -99,8 +97,7 @@ private slots:
         QCOMPARE(motsExigence(3000000000), "Il faut 6000001 dégagements totalisant 30000000 UP");
     }
 
-    // CO 39 §2 at 2,00/2,01/3,00/3,01 m and 100/101 persons: rounded up to the hundred first,
-    // then 10 % of it per started metre, added, not compounded; as the window shows it.
+    // CO 39 §2 at its edges: rounded up to the hundred, then +10 % per started metre, added.
     void majorations()
     {
         const ResultatNiveaux resultat = calculerNiveaux(batiment(
@@ -115,9 +112,8 @@ private slots:
         QCOMPARE(resultat.escaliers.last().cumule, 1300);
     }
 
-    // CO 38 §2: flights carry the levels above (floors) or below (basements), never both; a level
-    // missing in between is empty; an unknown one blanks the flights that carry it. Each flight
-    // as "served level, cumulated effectif, requirement"; the warnings' articles in order.
+    // CO 38 §2: flights carry the levels above (floors) or below (basements), never both; an
+    // unknown level blanks the flights that carry it. Warnings' articles in order.
     void batiments_data()
     {
         QTest::addColumn<QString>("niveaux");
@@ -158,8 +154,7 @@ private slots:
         QTEST(cites.join(", "), "articles");
     }
 
-    // Random buildings: each flight carries exactly the levels it serves, and no figure shown
-    // decreases when one level's effectif grows.
+    // Each flight carries exactly the levels it serves; no figure falls when a level grows.
     void batimentsAuHasard()
     {
         QRandomGenerator hasard(17);
@@ -192,16 +187,7 @@ private slots:
         }
     }
 
-    void nomsDeNiveaux()
-    {
-        for (int indice = -9; indice <= 99; ++indice)
-            QCOMPARE(lireNomNiveau(nomNiveau(indice)), indice);
-        for (const char16_t *refuse : { u"R+0", u"R+100", u"SS0", u"SS10" })
-            QVERIFY(!lireNomNiveau(refuse));
-    }
-
-    // One text through both readers: metres into exact millimetres (written back as a person
-    // writes them), a count of persons; or words of the French sentence saying what is expected.
+    // One text through both readers: exact millimetres and a count, or what is expected.
     void lectures_data()
     {
         QTest::addColumn<QString>("texte");
@@ -211,19 +197,15 @@ private slots:
         QTest::newRow("virgule") << "2,01" << "2010 2,01" << "nombre entier";
         QTest::newRow("trois décimales, point") << "0.855" << "855 0,855" << "nombre entier";
         QTest::newRow("entier, zéros devant") << "003" << "3000 3,00" << "3";
-        QTest::newRow("zéro") << "00" << "0 0,00" << "0";
         QTest::newRow("le plus grand") << "2147483,647" << "2147483647 2147483,647" << "nombre entier";
         QTest::newRow("un de trop") << "2147483,648" << "2 147 483,647 au plus" << "nombre entier";
         QTest::newRow("le plus de personnes") << "2147483647" << "2 147 483,647 au plus" << "2147483647";
         QTest::newRow("une de trop") << "2147483648" << "2 147 483,647 au plus" << "2 147 483 647 au plus";
-        QTest::newRow("bien trop grand") << "99999999999999999999" << "2 147 483,647 au plus" << "2 147 483 647 au plus";
         QTest::newRow("lettre") << "12a" << "des chiffres et une virgule ou un point" << "des chiffres seulement";
-        QTest::newRow("chiffre arabe") << "٣" << "des chiffres et une virgule ou un point" << "des chiffres seulement";
         QTest::newRow("4 décimales") << "1,4000" << "trois décimales au plus" << "nombre entier";
         QTest::newRow("signe") << "-1,40" << "sans signe" << "sans signe";
         QTest::newRow("vide") << "" << "par exemple 1,40" << "par exemple 120";
         QTest::newRow("espace") << "1 000" << "sans espace" << "sans espace";
-        QTest::newRow("deux virgules") << "1,4.0" << "une seule virgule" << "nombre entier";
         QTest::newRow("rien avant la virgule") << ",5" << "un chiffre avant la virgule" << "nombre entier";
         QTest::newRow("rien après la virgule") << "5," << "un chiffre au moins après la virgule" << "nombre entier";
         // clang-format on
@@ -243,8 +225,7 @@ private slots:
         QVERIFY2(attendu(effectifLu, personnes), qPrintable(effectifLu));
     }
 
-    // CO 36 widths rounded down; CO 44's 5 % for doors only, at each type width and 1 mm below
-    // (0,90, 1,40, 1,80 m, then 0,60 m per UP, 0,57 m for doors), as the window explains it.
+    // CO 36 widths rounded down, CO 44's 5 % for doors only: each type width and 1 mm below.
     void credits_data()
     {
         QTest::addColumn<QString>("largeur");
@@ -265,9 +246,7 @@ private slots:
         QTest::newRow("3 UP moins 1 mm") << "1,799" << "1,799 m ≥ 1,40 m → 2 UP";
         QTest::newRow("porte 3 UP") << "1,71p" << "porte : 1,71 m ≥ 0,95 × 1,80 m → 3 UP";
         QTest::newRow("porte 3 UP moins 1 mm") << "1,709p" << "porte : 1,709 m ≥ 1,40 m → 2 UP";
-        QTest::newRow("4 UP") << "2,40" << "2,40 m ≥ 2,40 m → 4 UP";
         QTest::newRow("4 UP moins 1 mm") << "2,399" << "2,399 m ≥ 1,80 m → 3 UP";
-        QTest::newRow("porte 4 UP") << "2,28p" << "porte : 2,28 m ≥ 0,95 × 2,40 m → 4 UP";
         QTest::newRow("porte 4 UP moins 1 mm") << "2,279p" << "porte : 2,279 m ≥ 1,80 m → 3 UP";
         // clang-format on
     }
@@ -278,8 +257,8 @@ private slots:
         QTEST(raisonCredit(sortie.largeurMm, sortie.porte), "raison");
     }
 
-    // The verdict in each band as a person reads it, and the largest effectif the exits allow:
-    // exactly where the verdict turns for good as the effectif grows. "u" first: single stair.
+    // The verdict in each band, and the largest effectif allowed: exactly where the verdict
+    // turns for good as the effectif grows. "u" first: single stair.
     void verdicts_data()
     {
         QTest::addColumn<qint64>("effectif");
@@ -301,7 +280,6 @@ private slots:
         QTest::newRow("200 : 2 UP et 1 UP") << 200LL << "1,40 0,90" << "conforme" << 200LL;
         QTest::newRow("250 : 1 UP compté une fois") << 250LL << "2,40 0,90" << reserve << 300LL;
         QTest::newRow("301 : 1 UP dans les UP") << 301LL << "1,40 1,40 0,90" << reserve << 400LL;
-        QTest::newRow("250 : sans 1 UP") << 250LL << "1,40 1,40" << "conforme" << 300LL;
         QTest::newRow("250 : trop peu de dégagements") << 250LL << "2,40" << manque + "1 dégagement de 2 UP" << 19LL;
         QTest::newRow("250 : trop peu d'UP") << 250LL << "0,90 0,90 0,90" << manque + "1 dégagement de 2 UP" << 200LL;
         QTest::newRow("250 : 1 UP comptés deux fois") << 250LL << "1,40 0,90 0,90" << manque + "1 UP" << 200LL;
@@ -327,8 +305,7 @@ private slots:
         }
     }
 
-    // PE 2 §3 and the PE 11 table at its edges: the effectif counted, the rule, its solutions in
-    // millimetres (600: 0,60 m or an accessory one), or above 300 what CO 38 §1 d asks.
+    // PE 2 §3 and PE 11 at its edges: solutions in mm (600: 0,60 m or accessory), or CO 38 §1 d.
     void cinquieme_data()
     {
         QTest::addColumn<qint64>("public_");
@@ -340,13 +317,11 @@ private slots:
         QTest::newRow("19 public et 50 personnels : pas PE 11") << 19LL << 50LL << "" << "69 —" << Largeurs {};
         QTest::newRow("19 public et sommeil") << 19LL << 0LL << "s" << "19 PE 11" << Largeurs { { 900 } };
         QTest::newRow("20") << 20LL << 0LL << "" << "20 PE 11" << Largeurs { { 1400 }, { 900, 600 } };
-        QTest::newRow("50 avec le personnel") << 30LL << 20LL << "" << "50 PE 11" << Largeurs { { 1400 }, { 900, 600 } };
         QTest::newRow("51") << 51LL << 0LL << "" << "51 PE 11" << Largeurs { { 900, 900 }, { 1400, 600 } };
         QTest::newRow("100 existant") << 100LL << 0LL << "e" << "100 PE 11" << Largeurs { { 800, 800 }, { 1400, 600 } };
         QTest::newRow("101") << 101LL << 0LL << "" << "101 PE 11" << Largeurs { { 1400, 900 } };
         QTest::newRow("200 existant") << 150LL << 50LL << "e" << "200 PE 11" << Largeurs { { 1400, 800 } };
         QTest::newRow("201") << 201LL << 0LL << "e" << "201 PE 11" << Largeurs { { 1400, 1400 } };
-        QTest::newRow("300") << 300LL << 0LL << "" << "300 PE 11" << Largeurs { { 1400, 1400 } };
         QTest::newRow("301") << 250LL << 51LL << "" << "301 CO 38 §1 d 2/5" << Largeurs {};
         // clang-format on
     }
