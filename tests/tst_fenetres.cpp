@@ -8,8 +8,7 @@
 
 namespace {
 
-// A widget's font as a person reads it. The windows' 8.25 pt "MS Sans Serif" is read through the
-// font with Arial's metrics that the program depends on.
+// A widget's font as read; the windows' 8.25 pt "MS Sans Serif" is read through Arial's metrics.
 const QString PoliceDesFenetres = "Liberation Sans 8.25";
 QString policeVue(const QWidget *widget)
 {
@@ -35,12 +34,11 @@ void apporter(QLineEdit *saisie, const QString &geste, const QString &texte)
         QApplication::sendEvent(saisie, &entree);
         QApplication::sendEvent(saisie, &depot);
     } else {
-        const auto touches = geste == "Ctrl" ? Qt::ControlModifier : Qt::NoModifier;
         for (const QChar caractere : texte)
             QTest::sendKeyEvent(QTest::Click, saisie,
                 caractere.unicode() < 0x80 ? QTest::asciiToKey(caractere.toLatin1())
                                            : Qt::Key_unknown,
-                QString(caractere), touches);
+                QString(caractere), geste == "Ctrl" ? Qt::ControlModifier : Qt::NoModifier);
     }
 }
 
@@ -51,31 +49,6 @@ class TstFenetres : public QObject
     Q_OBJECT
 
     std::unique_ptr<Banc> m_banc;
-
-    // The window a data row names, opened from its menu entry (the main window has none).
-    QWidget *fenetreDeLaLigne()
-    {
-        QFETCH(QString, entree);
-        return entree.isEmpty() ? &m_banc->principale
-                                : m_banc->ouvrir(qPrintable(entree), QTest::currentDataTag());
-    }
-    // The windows as a person finds them; the article's takes the light grey of the toolkit's
-    // menus. Only the About box is a tool window (no task-bar button) without minimise or
-    // maximise button, and only it closes, so unloads, on Escape.
-    static void lesFenetres(bool avecPrincipale)
-    {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<QColor>("fond");
-        QTest::addColumn<bool>("outil");
-        // clang-format off
-        if (avecPrincipale)
-            QTest::newRow("FrmPrincipale") << "" << "SalvaNOR - Dégagements" << QColor(0, 192, 0) << false;
-        QTest::newRow("FrmCO38") << "Article" << "Article CO 38" << QColor(239, 239, 239) << false;
-        QTest::newRow("frmAbout") << "Apropos" << "À propos de SalvaNOR - Dégagements" << QColor(Qt::white) << true;
-        QTest::newRow("FrmInternet") << "SiteInternet" << "Form1" << QColor(Qt::white) << false;
-        // clang-format on
-    }
 
 private slots:
     void initTestCase() { Gabarit::preparerApplication(); }
@@ -88,14 +61,34 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
-    void disposition_data() { lesFenetres(true); }
+    // The article's window takes the menus' light grey. Only the About box is a tool window (no
+    // task-bar button) without minimise or maximise button, and only it unloads on Escape.
+    void disposition_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QColor>("fond");
+        QTest::addColumn<bool>("outil");
+        // clang-format off
+        QTest::newRow("FrmPrincipale") << "" << "SalvaNOR - Dégagements" << QColor(0, 192, 0) << false;
+        QTest::newRow("FrmCO38") << "Article" << "Article CO 38" << QColor(239, 239, 239) << false;
+        QTest::newRow("frmAbout") << "Apropos" << "À propos de SalvaNOR - Dégagements" << QColor(Qt::white) << true;
+        QTest::newRow("FrmInternet") << "SiteInternet" << "Form1" << QColor(Qt::white) << false;
+        // clang-format on
+    }
 
-    // Title, icon, background at a bare corner; centred, fixed, modeless, owned by no window;
-    // controls inside (lines may run off), clickable at their centre, captions whole; Escape.
+    // Title, icon, corner background; centred, fixed, modeless, unowned; controls inside,
+    // clickable, captions whole. Chosen again it comes forward; Enter unloads it; reopened,
+    // centred, clip plays.
     void disposition()
     {
-        QPointer<QWidget> fenetre = fenetreDeLaLigne();
+        QFETCH(QString, entree);
         QFETCH(bool, outil);
+        const auto ouvrir = [&] {
+            return entree.isEmpty() ? &m_banc->principale
+                                    : m_banc->ouvrir(qPrintable(entree), QTest::currentDataTag());
+        };
+        QPointer<QWidget> fenetre = ouvrir();
         QVERIFY(fenetre && !fenetre->windowIcon().pixmap(16).isNull());
         QTEST(fenetre->windowTitle(), "titre");
         const QImage image = fenetre->grab().toImage();
@@ -116,7 +109,6 @@ private slots:
             if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget))
                 QVERIFY2(fenetre->childAt(cadre.center()) == widget,
                     qPrintable(nom + " is covered where a click reaches it"));
-            // Within the control, less a border but for a label.
             auto *etiquette = qobject_cast<QLabel *>(widget);
             const char *legende = widget->inherits("QGroupBox") ? "title" : "text";
             const QString texte = widget->property(legende).toString().remove('&');
@@ -126,51 +118,44 @@ private slots:
             QVERIFY2(
                 texte.isEmpty() || place.contains(besoin), qPrintable(nom + " cuts its caption"));
         }
+        if (!entree.isEmpty()) {
+            m_banc->principale.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&m_banc->principale));
+            QCOMPARE(ouvrir(), fenetre.data());
+            QTRY_COMPARE(QApplication::activeWindow(), fenetre.data());
+            QVERIFY(qobject_cast<QAbstractButton *>(fenetre->focusWidget()));
+            QTest::keyClick(fenetre->focusWidget(), Qt::Key_Return);
+            QTRY_VERIFY(fenetre.isNull());
+            fenetre = ouvrir();
+            QVERIFY(fenetre && centree(fenetre));
+            if (auto *animation = fenetre->findChild<Animation *>())
+                QVERIFY(animation->isVisible() && animation->clip()->state() == QMovie::Running);
+        }
         QVERIFY(QTest::qWaitForWindowActive(fenetre));
         QTest::keyClick(fenetre->focusWidget(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(fenetre.isNull(), outil);
     }
 
-    void revenir_data() { lesFenetres(false); }
-
-    // Chosen again, the open window comes forward; Enter on its focused button unloads it; shown
-    // again it is loaded afresh: centred, its clip playing.
-    void revenir()
-    {
-        QPointer<QWidget> fenetre = fenetreDeLaLigne();
-        m_banc->principale.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m_banc->principale));
-        QCOMPARE(fenetreDeLaLigne(), fenetre.data());
-        QTRY_COMPARE(QApplication::activeWindow(), fenetre.data());
-        QVERIFY(qobject_cast<QAbstractButton *>(fenetre->focusWidget()));
-        QTest::keyClick(fenetre->focusWidget(), Qt::Key_Return);
-        QTRY_VERIFY(fenetre.isNull());
-        fenetre = fenetreDeLaLigne();
-        QVERIFY(fenetre && centree(fenetre));
-        if (auto *animation = fenetre->findChild<Animation *>())
-            QVERIFY(animation->isVisible() && animation->clip()->state() == QMovie::Running);
-    }
-
-    void roleAccessible_data()
-    {
-        QTest::addColumn<QString>("entree");
-        const std::pair<const char *, const char *> fenetres[]
-            = { { "FrmPrincipale", "" }, { "FrmCO38", "Article" }, { "frmAbout", "Apropos" },
-                  { "FrmInternet", "SiteInternet" }, { "FrmNiveaux", "Niveaux" },
-                  { "FrmLargeurs", "Largeurs" }, { "FrmCinquieme", "Cinquieme" } };
-        for (const auto &[nom, entree] : fenetres)
-            QTest::newRow(nom) << QString(entree);
-    }
     // Every window is announced to a screen reader as a window or dialog, named by its caption.
     void roleAccessible()
     {
-        QWidget *fenetre = fenetreDeLaLigne();
-        QVERIFY(fenetre && !fenetre->windowHandle()->title().isEmpty());
-        const QAccessibleInterface *annonce = QAccessible::queryAccessibleInterface(fenetre);
-        QVERIFY2(annonce->role() == QAccessible::Window || annonce->role() == QAccessible::Dialog,
-            qPrintable(QString("role %1").arg(annonce->role())));
-        QCOMPARE(annonce->text(QAccessible::Name), fenetre->windowHandle()->title());
+        for (const char *entree :
+            { "Article", "Apropos", "SiteInternet", "Niveaux", "Largeurs", "Cinquieme" })
+            m_banc->declencher(entree);
+        QWidgetList fenetres = QApplication::topLevelWidgets();
+        fenetres.removeIf([](const QWidget *fenetre) { return !fenetre->isVisible(); });
+        QCOMPARE(fenetres.size(), 7);
+        for (QWidget *fenetre : fenetres) {
+            const QString nom = fenetre->objectName() + ": ";
+            const QString titre = fenetre->windowHandle()->title();
+            const QAccessibleInterface *annonce = QAccessible::queryAccessibleInterface(fenetre);
+            const QAccessible::Role role = annonce->role();
+            QVERIFY2(
+                (role == QAccessible::Window || role == QAccessible::Dialog) && !titre.isEmpty(),
+                qPrintable(nom + "role " + QString::number(role)));
+            QCOMPARE(nom + annonce->text(QAccessible::Name), nom + titre);
+        }
     }
 
     void saisie_data()
@@ -180,9 +165,8 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<int>("bips");
         // clang-format off
-        QTest::newRow("typed: every digit, six at most") << "tapé" << "34567890" << "123456" << 0;
+        QTest::newRow("typed: every digit, six at most; backspace, tab") << "tapé" << "34567890\b\t" << "12345" << 0;
         QTest::newRow("typed: letter, signs, escape, digits of other scripts") << "tapé" << "a -+,.\x1b١٢１２" << "12" << 11;
-        QTest::newRow("typed: backspace, tab") << "tapé" << "\b\t" << "1" << 0;
         QTest::newRow("ctrl+a, c, v, x") << "Ctrl" << "acvx" << "12" << 4;
         QTest::newRow("pasted: cut to six") << "collé" << "3456789" << "123456" << 0;
         QTest::newRow("pasted: a letter") << "collé" << "3a" << "12" << 1;
@@ -193,8 +177,7 @@ private slots:
         // clang-format on
     }
 
-    // After "12": digits go in, up to six; anything else, whatever the script, beeps and goes
-    // nowhere. Pasting goes through the box's own menu, in French whatever the system's language.
+    // After "12" digits go in, up to six; all else beeps. Pasting uses the box's own French menu.
     void saisie()
     {
         QFETCH(QString, geste);
@@ -206,7 +189,8 @@ private slots:
         QTEST(m_banc->plateforme.bips, "bips");
     }
 
-    // Enter, keypad Enter or a click calculates; the box is then empty and keeps the focus.
+    // Enter, keypad Enter or a click calculates, empties the box, keeps its focus; a warning, in
+    // the real box and the windows' font, wipes the result and leaves the focus on its button.
     void calcul()
     {
         QTest::keyClicks(m_banc->saisie, "007\r");
@@ -219,11 +203,6 @@ private slots:
         QCOMPARE(m_banc->lignes().first(), "Pour 999999 personnes");
         QVERIFY(m_banc->saisie->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), m_banc->saisie);
-    }
-
-    // The real box, in the windows' font, wipes out the result; the focus stays on the button.
-    void avertissement()
-    {
         QTest::keyClicks(m_banc->saisie, "120\r0");
         Plateforme::remplacer(nullptr);
         QString vu;
@@ -240,34 +219,27 @@ private slots:
         QCOMPARE(m_banc->principale.focusWidget(), m_banc->calculer);
     }
 
-    // The words a person reads, in the windows' font (menus, boxes and tips: one setting); the
-    // About box's version line: the word, one space, the program's version.
+    // The words a person reads, in the windows' font (menus, boxes and tips: one setting).
     void mots()
     {
         QCOMPARE(policeVue(&m_banc->principale), PoliceDesFenetres);
         QStringList lu;
+        // clang-format off
         for (QAction *titre : m_banc->principale.menuBar()->actions()) {
             QCOMPARE(policeVue(titre->menu()), PoliceDesFenetres);
             lu << titre->text();
             for (QAction *action : titre->menu()->actions())
-                lu << "  " + (action->isSeparator() ? "-" : action->text()) + " "
-                        + action->shortcut().toString();
+                lu << "  " + (action->isSeparator() ? "-" : action->text()) + " " + action->shortcut().toString();
         }
-        QCOMPARE(lu,
-            QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q",
-                "&Références", "  A&rticle CO 38 ", "  - ", "  &Niveaux et escaliers… ",
-                "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ", "&Mise à jour",
-                "  &Site Internet ", "&?", "  &A propos de Salvanor - Dégagements F1" }));
-        QCOMPARE(m_banc->principale.findChild<QLabel *>("Label6")->text(),
-            "Ce logiciel permet de calculer le nombre et la largeur des dégagements (portes, "
-            "sorties, issues, ...). Il est l'application de l'article CO 38 du réglement de "
-            "sécurité des Etablissements Recevant du Public du 25 juin 1980 modifé.");
-        const QStringList fixes { m_banc->principale.findChild<QLabel *>("Label1")->text(),
-            m_banc->principale.findChild<QGroupBox *>("Frame1")->title(), m_banc->calculer->text(),
-            m_banc->ouvrir("Apropos", "frmAbout")->findChild<QLabel *>("lblVersion")->text() };
-        QCOMPARE(fixes,
-            QStringList({ "Nombre de personnes :", "Calcul des dégagements", "Calculer",
-                "Version " SALVANOR_VERSION }));
+        QCOMPARE(lu, QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q", "&Références", "  A&rticle CO 38 ",
+            "  - ", "  &Niveaux et escaliers… ", "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ", "&Mise à jour", "  &Site Internet ",
+            "&?", "  &A propos de Salvanor - Dégagements F1" }));
+        QCOMPARE(m_banc->principale.findChild<QLabel *>("Label6")->text(), "Ce logiciel permet de calculer le nombre et la largeur des dégagements (portes, "
+            "sorties, issues, ...). Il est l'application de l'article CO 38 du réglement de sécurité des Etablissements Recevant du Public du 25 juin 1980 modifé.");
+        const QStringList fixes { m_banc->principale.findChild<QLabel *>("Label1")->text(), m_banc->principale.findChild<QGroupBox *>("Frame1")->title(),
+            m_banc->calculer->text(), m_banc->ouvrir("Apropos", "frmAbout")->findChild<QLabel *>("lblVersion")->text() };
+        QCOMPARE(fixes, QStringList({ "Nombre de personnes :", "Calcul des dégagements", "Calculer", "Version " SALVANOR_VERSION }));
+        // clang-format on
     }
 
     // The results frame: a border that stands out from the green, the caption in its top line.
@@ -283,19 +255,14 @@ private slots:
         QVERIFY(qAbs(bord / image.devicePixelRatio() - milieuDuTitre) <= 2);
     }
 
-    // Without their clip the About and web-site windows open all the same.
-    void sansClip()
+    // Clip-less windows open; a click on the web icon opens the site shown or says how to reach it.
+    void lienSite()
     {
         QTemporaryDir vide;
         Animation::setDossierClip(vide.path());
         QVERIFY(!m_banc->ouvrir("Apropos", "frmAbout")->findChild<Animation *>()->clip());
-        QVERIFY(!m_banc->ouvrir("SiteInternet", "FrmInternet")->findChild<Animation *>()->clip());
-    }
-
-    // A click (press and release) on the web icon opens the site shown, or says how to reach it.
-    void lienSite()
-    {
         QWidget *fenetre = m_banc->ouvrir("SiteInternet", "FrmInternet");
+        QVERIFY(!fenetre->findChild<Animation *>()->clip());
         QCOMPARE(fenetre->findChild<QLabel *>("Image1")->pixmap().size(), QSize(233, 87));
         auto *adresse = fenetre->findChild<QLabel *>("Label2");
         const QString site = "https://" + adresse->text();
@@ -307,10 +274,9 @@ private slots:
         QCOMPARE(m_banc->plateforme.lancements, QStringList("xdg-open " + site));
         m_banc->plateforme.lancementPossible = false;
         QTest::mouseClick(icone, Qt::LeftButton);
-        QCOMPARE(m_banc->plateforme.avertissements,
-            QStringList("Erreur | Le navigateur n'a pas pu être démarré.\nPour consulter le site, "
-                        "tapez l'adresse "
-                + site + " dans votre navigateur."));
+        // clang-format off
+        QCOMPARE(m_banc->plateforme.avertissements, QStringList("Erreur | Le navigateur n'a pas pu être démarré.\nPour consulter le site, tapez l'adresse " + site + " dans votre navigateur."));
+        // clang-format on
     }
 
     // The article as published, paragraphs joined by CR LF; a failure names the first that differs.
@@ -327,8 +293,7 @@ private slots:
         }
     }
 
-    // Closing the main window leaves the About box open; Quitter then hides all, closing (so
-    // unloading) none, and ends the program.
+    // Closing the main window leaves the About box open; Quitter hides all, unloads none, ends.
     void quitter()
     {
         QPointer<QWidget> apropos = m_banc->ouvrir("Apropos", "frmAbout");
