@@ -7,17 +7,15 @@
 
 #include <csignal>
 
-// The whole print path, to a private scheduler whose one queue writes each job to a file: the
-// page as it comes out, and what a person is told when the print system fails. Built with
-// SALVANOR_IMPRESSION_QT, the path is Qt's printer, which neither times out nor learns that a
-// queue refuses jobs: the cases of those two promises are left out there.
-class TstImpression : public QObject
+// The whole print path, to a private scheduler whose one queue writes each job to a file: the page
+// as it comes out, and what a person is told when printing fails. With SALVANOR_IMPRESSION_QT the
+// path is Qt's printer, which neither times out nor learns that a queue refuses jobs.
+class TstImpression : public QObject, BancFenetre
 {
     Q_OBJECT
 
     QTemporaryDir m_dossier;
     pid_t m_cupsd = 0;
-    std::unique_ptr<Banc> m_banc;
     const QString m_echec = "Erreur | Le résultat n'a pas été imprimé : ";
 
     static QString lancer(const QString &programme, const QStringList &arguments)
@@ -58,7 +56,7 @@ private slots:
         QVERIFY(m_cupsd > 0);
     }
     void init() { m_banc = std::make_unique<Banc>(); }
-    void cleanup() { m_banc.reset(); }
+    void cleanup() { fermer(); }
 
     // Each line where the layout puts it: the queue prints from 18 pt left and 30 pt down, and
     // 500 twips are 25 pt; the lines' sizes show in their heights, against the first (12 pt).
@@ -68,35 +66,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(travaux(), QStringList("1.pdf"), 20000);
         const QString page
             = lancer("pdftotext", { "-bbox", m_dossier.filePath("travaux/1.pdf"), "-" });
-        const QRegularExpression mot(
+        const QRegularExpression motif(
             "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
         QStringList lignes;
-        QList<qreal> hauts;
-        qreal hauteurDouze = 0;
-        for (const QRegularExpressionMatch &trouve : mot.globalMatch(page)) {
-            const qreal gauche = trouve.captured(1).toDouble();
-            const qreal haut = trouve.captured(2).toDouble();
-            const qreal hauteur = trouve.captured(3).toDouble() - haut;
-            if (hauts.isEmpty())
-                hauteurDouze = hauteur;
+        QList<qreal> hauts, hauteurs;
+        for (const QRegularExpressionMatch &mot : motif.globalMatch(page)) {
+            const qreal haut = mot.captured(2).toDouble();
             if (hauts.isEmpty() || qAbs(hauts.last() - haut) > 0.5) {
                 hauts << haut;
-                lignes << QString("%1 %2")
-                              .arg(gauche, 0, 'f', 1)
-                              .arg(qRound(hauteur / hauteurDouze * 12));
+                hauteurs << mot.captured(3).toDouble() - haut;
+                const int points = qRound(hauteurs.last() / hauteurs.first() * 12);
+                lignes << QString("%1 %2").arg(mot.captured(1).toDouble(), 0, 'f', 1).arg(points);
             }
-            lignes.last() += " " + trouve.captured(4);
+            lignes.last() += " " + mot.captured(4);
         }
         const QString filet = "43.0 12 " + QString(49, '-');
         QCOMPARE(lignes,
             QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v." SALVANOR_VERSION, filet,
                 "43.0 12 Pour 75 personnes", "43.0 12 Il faut 2 dégagements de 1 UP",
                 "43.0 12 ou 1 dégagement de 2 UP et", "63.0 12 1 dégagement accessoire", filet }));
-        // The last line six Arial 12 pt spaces (20 pt) further right; the first 25 pt down; a
-        // blank line between the header and the result.
-        QVERIFY(qAbs(hauts[0] - 55) < 0.5);
-        const qreal pas = hauts[4] - hauts[3]; // Arial's line spacing at 12 pt: 1.15 em
-        QVERIFY(qAbs(pas - 13.8) < 0.1);
+        // The last line six Arial 12 pt spaces (20 pt) further right; the first 25 pt down; Arial's
+        // line spacing at 12 pt is 1.15 em; a blank line between the header and the result.
+        const qreal pas = hauts[4] - hauts[3];
+        QVERIFY(qAbs(hauts[0] - 55) < 0.5 && qAbs(pas - 13.8) < 0.1);
         QVERIFY(qAbs(hauts[3] - hauts[2] - 2 * pas) < 0.5);
     }
 
@@ -105,14 +97,12 @@ private slots:
         QTest::addColumn<QString>("arreter");
         QTest::addColumn<QString>("retablir");
         QTest::addColumn<QString>("etat");
-        QTest::newRow("stopped") << "cupsdisable"
-                                 << "cupsenable"
-                                 << "est arrêtée";
+        // clang-format off
+        QTest::newRow("stopped") << "cupsdisable" << "cupsenable" << "est arrêtée";
 #ifndef SALVANOR_IMPRESSION_QT
-        QTest::newRow("rejecting jobs") << "cupsreject"
-                                        << "cupsaccept"
-                                        << "refuse les travaux";
+        QTest::newRow("rejecting jobs") << "cupsreject" << "cupsaccept" << "refuse les travaux";
 #endif
+        // clang-format on
     }
 
     // Said in French, whatever the system's language; no job is left to come out later.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// The test fixture: the platform's services recorded, the main window as a person finds it.
+// The fixtures: the platform's services recorded (Enregistreur), the main window as a person finds
+// it (Banc), one window opened from it (BancFenetre).
 #pragma once
 
 #include "FrmPrincipale.h"
@@ -9,10 +10,10 @@
 #include <QTest>
 #include <QtWidgets>
 
-// Installed for its lifetime: counts beeps, writes down warnings ("title | text", marked when
-// the busy pointer is still on over them) and program starts.
+// Installed for its lifetime; warnings are "title | text", marked while the pointer is busy.
 struct Enregistreur : Plateforme
 {
+    using Texte = const QString &;
     int bips = 0;
     QStringList avertissements, lancements;
     bool lancementPossible = true;
@@ -20,7 +21,7 @@ struct Enregistreur : Plateforme
     Enregistreur() { remplacer(this); }
     ~Enregistreur() override { remplacer(nullptr); }
     void bip() override { ++bips; }
-    void avertir(QWidget *, const QString &titre, const QString &texte) override
+    void avertir(QWidget *, Texte titre, Texte texte) override
     {
         avertissements << titre + " | " + texte
                 + (QApplication::overrideCursor() ? " [sablier]" : "");
@@ -34,25 +35,15 @@ struct Enregistreur : Plateforme
     // Questions asked ("title | question"), answered in turn from `reponses`, then Annuler.
     QStringList questions;
     QList<Reponse> reponses;
-    Reponse demander(QWidget *, const QString &titre, const QString &question) override
+    Reponse demander(QWidget *, Texte titre, Texte question) override
     {
         questions << titre + " | " + question;
         return reponses.isEmpty() ? Reponse::Annuler : reponses.takeFirst();
     }
-    // File dialogs shown (their titles); each returns `fichierChoisi` (empty: cancelled).
-    QStringList dialogues;
+    // What every file dialog returns (empty: cancelled).
     QString fichierChoisi;
-    QString fichierAOuvrir(QWidget *, const QString &titre, const QString &) override
-    {
-        dialogues << titre;
-        return fichierChoisi;
-    }
-    QString fichierAEnregistrer(
-        QWidget *, const QString &titre, const QString &, const QString &) override
-    {
-        dialogues << titre;
-        return fichierChoisi;
-    }
+    QString fichierAOuvrir(QWidget *, Texte, Texte) override { return fichierChoisi; }
+    QString fichierAEnregistrer(QWidget *, Texte, Texte, Texte) override { return fichierChoisi; }
 };
 
 struct Banc
@@ -76,22 +67,19 @@ struct Banc
             textes << principale.findChild<QLabel *>(nom)->text();
         return textes;
     }
-    // Triggers a menu entry, once it is checked to exist and be enabled.
     void declencher(const char *entree)
     {
         auto *action = principale.findChild<QAction *>(entree);
         QVERIFY2(action && action->isEnabled(), entree);
         action->trigger();
     }
-    // Clicks the button `nom` of `fenetre`, once it is checked to exist and be enabled.
     static void cliquer(QWidget *fenetre, const char *nom)
     {
         auto *bouton = fenetre->findChild<QPushButton *>(nom);
         QVERIFY2(bouton && bouton->isEnabled(), nom);
         QTest::mouseClick(bouton, Qt::LeftButton);
     }
-    // Types into a cell as a person does: F2, the old text selected, the new one typed. The
-    // editor is left open, so that only the keys can have reached the results.
+    // F2, the old text selected, the new one typed; left open, so only keys reach the results.
     static void taper(QTableWidget *table, int ligne, int colonne, const QString &texte)
     {
         table->setFocus();
@@ -108,11 +96,28 @@ struct Banc
     {
         declencher(entree);
         QWidgetList visibles = QApplication::topLevelWidgets();
-        visibles.removeIf([&](QWidget *fenetre) {
-            return fenetre->objectName() != nom || !fenetre->isVisible();
-        });
-        if (visibles.size() != 1 || !QTest::qWaitForWindowExposed(visibles.first()))
-            return nullptr;
-        return visibles.first();
+        visibles.removeIf([&](auto *vue) { return !vue->isVisible() || vue->objectName() != nom; });
+        const bool seule = visibles.size() == 1 && QTest::qWaitForWindowExposed(visibles.first());
+        return seule ? visibles.first() : nullptr;
+    }
+};
+
+// Active, so that access keys reach it; fermer() checks that no window is left.
+struct BancFenetre
+{
+    std::unique_ptr<Banc> m_banc;
+    QPointer<QWidget> m_fenetre;
+
+    void ouvrir(const char *entree, const QString &nom)
+    {
+        m_banc = std::make_unique<Banc>();
+        m_fenetre = m_banc->ouvrir(entree, nom);
+        QVERIFY(m_fenetre && QTest::qWaitForWindowActive(m_fenetre));
+    }
+    void fermer()
+    {
+        m_banc.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 };

@@ -1,42 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// What every window drawn with layouts keeps, checked alike for each, and the fixture of their
-// tests:
-//   BancFenetre           the main window and one window opened from it; none left at the end
+// What every window drawn with layouts keeps, checked alike for each:
 //   centree               the window's frame centred on its screen
-//   verifierDisposition   laid out and resizable, in the application font, controls inside the
-//                         window, buttons' captions whole, every access key its own; Tab goes
-//                         round the controls in reading order, each named for a screen reader;
-//                         the control named to take the room a larger window gives takes it
+//   verifierDisposition   layout, font, controls inside, captions whole, distinct access keys, Tab
+//                         order, names for a screen reader, the part that grows with the window
 //   encadreeEnRouge       a table's cell framed in red as drawn, by its editor while one is open
 //   rangees               a table's rows as read
 #pragma once
 
 #include "Banc.h"
-
-#include <QTest>
-#include <QtWidgets>
-
-struct BancFenetre
-{
-    std::unique_ptr<Banc> m_banc;
-    QPointer<QWidget> m_fenetre;
-
-    // From the main window's entry `entree`; active, so that access keys reach it.
-    void ouvrir(const char *entree, const QString &nom)
-    {
-        m_banc = std::make_unique<Banc>();
-        m_fenetre = m_banc->ouvrir(entree, nom);
-        QVERIFY(m_fenetre);
-        QVERIFY(QTest::qWaitForWindowActive(m_fenetre));
-    }
-    void fermer()
-    {
-        m_banc.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
-    }
-};
 
 inline bool centree(const QWidget *fenetre)
 {
@@ -55,8 +27,7 @@ inline void verifierDisposition(
         if (!controle->isVisibleTo(fenetre))
             continue;
         const QString nom = controle->objectName();
-        QVERIFY2(
-            !controle->testAttribute(Qt::WA_SetFont), qPrintable(nom + " has a font of its own"));
+        QVERIFY2(!controle->testAttribute(Qt::WA_SetFont), qPrintable(nom + " has its own font"));
         QVERIFY2(
             fenetre->rect().contains(QRect(controle->mapTo(fenetre, QPoint()), controle->size())),
             qPrintable(nom + " lies outside the window"));
