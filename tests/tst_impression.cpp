@@ -7,9 +7,8 @@
 
 #include <csignal>
 
-// The whole print path, to a private scheduler whose one queue writes each job to a file: the page
-// as it comes out, and what a person is told when printing fails. With SALVANOR_IMPRESSION_QT the
-// path is Qt's printer, which neither times out nor learns that a queue refuses jobs.
+// The print path to a private scheduler filing each job: the page, and what a person is told on
+// failure. Built for Qt's printer, which neither times out nor sees a refusing queue, less.
 class TstImpression : public QObject, BancFenetre
 {
     Q_OBJECT
@@ -25,7 +24,6 @@ class TstImpression : public QObject, BancFenetre
         const bool reussi = processus.waitForFinished(30000) && processus.exitCode() == 0;
         return reussi ? processus.readAllStandardOutput().trimmed() : "?";
     }
-    // The pages that came out.
     QStringList travaux() const
     {
         return QDir(m_dossier.filePath("travaux")).entryList({ "*.pdf" });
@@ -120,9 +118,8 @@ private slots:
     }
 
 #ifndef SALVANOR_IMPRESSION_QT
-    // A scheduler that stops answering while the printer is looked up: the warning within the
-    // time limit, the windows alive and the pointer busy meanwhile (not over the warning); the
-    // next printout is the one job that comes of the two.
+    // A scheduler silent while the printer is looked up: the warning in time, the windows alive
+    // and the pointer busy meanwhile; the next printout is the one job that comes out.
     void serveurMuet()
     {
         const QStringList avant = travaux();
@@ -152,8 +149,7 @@ private slots:
         QCOMPARE(travauxRecus(), recus + 1);
     }
 
-    // Stopped once the printer is found, as the page is drawn: the job created when it wakes is
-    // cancelled, and nothing comes out.
+    // Silent once the printer is found: the job created when it wakes is cancelled.
     void serveurMuetApresRecherche()
     {
         const QStringList avant = travaux();
@@ -170,7 +166,6 @@ private slots:
     }
 #endif
 
-    // Last, the queue deleted: no printer.
     void sansImprimante()
     {
         lancer("lpadmin", { "-x", "salvanor-test" });

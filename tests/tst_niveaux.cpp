@@ -33,9 +33,8 @@ private slots:
     void init() { ouvrir("Niveaux", "FrmNiveaux"); }
     void cleanup() { fermer(); }
 
-    // A new study is one empty RDC; each key typed changes the results, SS1 through CO 39:
-    // 150 persons at 3,50 m count as 200 + 20 % (reference, CO 39 ambiguity 1); R+1's stairs
-    // carry R+2's 100 persons too. Every warning cites its article.
+    // A new study is one empty RDC; each key typed changes the results (CO 39 for SS1, R+1's
+    // stairs carrying R+2); every warning cites its article.
     void calcul()
     {
         QCOMPARE(rangees(table("ResultatNiveaux"), 6), QStringList("RDC | — |  | — | — | —"));
@@ -93,8 +92,7 @@ private slots:
         QVERIFY(resultats.contains("RDC | 300 |  | 300 | 2 | 4"));
     }
 
-    // The buttons add above the top floor and below the deepest basement; "Retirer" takes the
-    // end on the side of the current level; never the RDC; R+99 and SS9 at most.
+    // Added above the top or below the deepest; removed on the current level's side; never the RDC.
     void niveaux_data()
     {
         QTest::addColumn<QString>("gestes"); // E floor, S basement, R remove, H top row current
@@ -144,10 +142,8 @@ private slots:
         QTest::newRow("quit, nothing unsaved: at once") << "Quitter" << QByteArray() << false << Reponse::Annuler << false;
         // clang-format on
     }
-    // Saved (the extension added) with a cell that cannot be read, then changed: unsaved changes
-    // are asked about before they could be lost; opening the file again shows the cells as
-    // saved. A file refused is said in French, naming it, and the study shown and its unsaved
-    // mark stay as they were.
+    // Saved with a bad cell, then changed: unsaved changes are asked about before they could be
+    // lost; a file refused is said, naming it, and the study shown stays as it was.
     void etude()
     {
         QFETCH(QString, geste);

@@ -13,8 +13,7 @@ namespace {
 
 using Largeurs = QList<QList<qint32>>;
 
-// CO 38 §1 restated: two exits up to 500, then one per started 500; one UP per started hundred,
-// one more below 501.
+// CO 38 §1 restated: 2 exits to 500, +1 per started 500; 1 UP per started 100, +1 below 501.
 Exigence selonArticle(qint64 effectif)
 {
     if (effectif <= 0)
@@ -61,13 +60,12 @@ QList<Sortie> sorties(const QString &texte)
     return liste;
 }
 
-// What was read is what is expected, or a French sentence saying so holds the words expected.
+// Read as expected, or refused by a French sentence holding the words expected.
 bool attendu(const QString &lu, const QString &mots)
 {
     return lu == mots || (lu.startsWith("Indiquez ") && lu.endsWith(u'.') && lu.contains(mots));
 }
 
-// Every figure a building's result shows, row by row, for comparing two results.
 QList<qint64> chiffres(const ResultatNiveaux &resultat)
 {
     QList<qint64> liste;
@@ -112,8 +110,8 @@ private slots:
         QCOMPARE(resultat.escaliers.last().cumule, 1300);
     }
 
-    // CO 38 §2: flights carry the levels above (floors) or below (basements), never both; an
-    // unknown level blanks the flights that carry it. Warnings' articles in order.
+    // CO 38 §2: flights carry the floors above or the basements below, never both; an unknown
+    // level blanks its flights. Warnings' articles in order.
     void batiments_data()
     {
         QTest::addColumn<QString>("niveaux");
@@ -146,7 +144,6 @@ private slots:
         QStringList cites;
         for (const Avertissement &avertissement : resultat.avertissements) {
             cites << avertissement.article;
-            // Only a floor's single stair depends on the 8 m height.
             const bool etage = avertissement.texte.contains("escaliers desservant R+");
             if (avertissement.article == "CO 38 §1 b")
                 QCOMPARE(avertissement.texte.contains("8 m"), etage);
@@ -257,8 +254,7 @@ private slots:
         QTEST(raisonCredit(sortie.largeurMm, sortie.porte), "raison");
     }
 
-    // The verdict in each band, and the largest effectif allowed: exactly where the verdict
-    // turns for good as the effectif grows. "u" first: single stair.
+    // Each band's verdict; the largest effectif is where it turns for good. "u": single stair.
     void verdicts_data()
     {
         QTest::addColumn<qint64>("effectif");
@@ -338,7 +334,6 @@ private slots:
         QTEST(QString::number(resultat.effectif) + u' ' + regle, "regle");
         QTEST(resultat.solutions, "solutions");
         QCOMPARE(resultat.raison.contains("PE 2 §3"), !resultat.applicable);
-        // The floor's single stair is offered in the 20–50 band only.
         const bool bande
             = resultat.applicable && resultat.effectif >= 20 && resultat.effectif <= 50;
         QCOMPARE(resultat.notes.filter("escalier unique").size(), bande ? 2 : 0);

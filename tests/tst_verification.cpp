@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-// Checking existing exits and the 5th category, as a person uses the two windows, and the width
-// study's page. Expected answers are worked out by hand from CO 36, CO 38, CO 43, CO 44 and PE 11.
+// The width check and the 5th category as a person uses them; answers worked out by hand.
 #include "Disposition.h"
 #include "Etude.h"
 #include "Gabarit.h"
@@ -15,7 +14,6 @@ class TstVerification : public QObject, BancFenetre
     enum Colonne { ColonneLargeur, ColonnePorte, ColonneGroupe, ColonneUp, ColonneDecompte };
 
     template <class T> T *enfant(const char *nom) const { return m_fenetre->findChild<T *>(nom); }
-    // A box emptied, then typed into key by key.
     void ecrire(const char *boite, const QString &texte)
     {
         enfant<QLineEdit>(boite)->setFocus();
@@ -57,23 +55,17 @@ private slots:
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("maximal");
         // clang-format off
-        // 2,40 m is 4 UP, 0,90 m 1 UP: 250 persons need 2 and 4 UP, the 1-UP exit counted once (CO 36 §3).
         QTest::newRow("above 200, a 1-UP exit") << "250" << QStringList { "2,40", "0,90" } << "4 1" << "---" << "conforme sous réserve (CO 36 §3)" << "300 personnes";
-        // Doors 5 % under 1,40 m and 0,90 m still count 2 and 1 UP; 201 persons need 4 UP.
         QTest::newRow("doors within 5 %") << "120" << QStringList { "1,33 p", "0,855 p" } << "2 1" << "---" << "conforme" << "200 personnes";
-        // The same widths as corridors fall below: 1 UP, and an accessory serving 50 (CO 38 §1 b).
         QTest::newRow("corridors: no tolerance") << "120" << QStringList { "1,33", "0,855" } << "1 0" << "---" << "non conforme : il manque 1 dégagement de 2 UP" << "50 personnes";
-        // Two doors less than 5 m apart are one dégagement of 4 UP: a second one is missing.
         QTest::newRow("one group of doors") << "120" << QStringList { "1,40 p g1", "1,40 p g1" } << "2 2" << "---" << "non conforme : il manque 1 dégagement de 1 UP" << "19 personnes";
         QTest::newRow("nobody") << "0" << QStringList { "0,90" } << "1" << "--" << "sans objet" << "19 personnes";
         QTest::newRow("a letter for a zero") << "250" << QStringList { "2,40", "0,9O", "1,40 p" } << "4 — 2" << "--x-" << "—" << "—";
         QTest::newRow("a group in words") << "250" << QStringList { "2,40", "0,90 gun" } << "4 1" << "--x" << "—" << "—";
-        // The largest effectif does not depend on the effectif: one exit serves 19 at most.
         QTest::newRow("an effectif in words") << "25O" << QStringList { "2,40" } << "4" << "x-" << "—" << "19 personnes";
         // clang-format on
     }
-    // What each exit is credited, the verdict and the largest effectif, on every edit; a cell
-    // that cannot be read framed in red with a tool tip; nothing typed is lost.
+    // Credits, verdict and largest effectif on every edit; bad cells framed; nothing typed lost.
     void verification()
     {
         QFETCH(QString, effectif);
@@ -132,8 +124,7 @@ private slots:
         QCOMPARE(enfant<QLineEdit>("Public")->toolTip().isEmpty(), public_ != "12O");
     }
 
-    // Saved, opened in a new window and saved again over it: the study as typed, the cells that
-    // cannot be read and the option included.
+    // Saved, opened in a new window and saved again over it: the study as typed, bad cells too.
     void fichier()
     {
         ouvrir("Largeurs", "FrmLargeurs");
@@ -154,8 +145,7 @@ private slots:
         QCOMPARE(FichierEtude::ouvrir(chemin).valeur, std::optional(saisie));
     }
 
-    // The page of a study: the groups, the verdict, the largest effectif and only the articles
-    // it applies; each exit's cells on the line of its reason.
+    // The page: groups, verdict, largest effectif, only the articles applied, each exit's line.
     void page()
     {
         const Etude etude { Etude::Outil::Largeurs, {}, "250",

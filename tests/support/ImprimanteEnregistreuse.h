@@ -22,13 +22,9 @@ struct LignePosee
     // "page 1 | 500, 776 | Arial 8 | SalvaNOR - Dégagements", as a failure shows it.
     QString decrite() const
     {
-        return QString("page %1 | %2, %3 | %4 %5 | ")
-                   .arg(page)
-                   .arg(x)
-                   .arg(y)
-                   .arg(police)
-                   .arg(taille)
-            + texte;
+        const QString ou = QString::number(x) + ", " + QString::number(y);
+        return QString("page %1 | %2 | %3 %4 | %5")
+            .arg(QString::number(page), ou, police, QString::number(taille), texte);
     }
 };
 
