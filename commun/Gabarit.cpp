@@ -101,6 +101,13 @@ QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, cons
     return b;
 }
 
+QLabel *legende(const QString &texte, QWidget *controle)
+{
+    auto *libelle = new QLabel(texte);
+    libelle->setBuddy(controle);
+    return libelle;
+}
+
 void fond(QWidget *w, const QColor &couleur)
 {
     QPalette p = w->palette();

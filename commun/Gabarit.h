@@ -36,6 +36,9 @@ QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const 
 QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, const QRect &twips,
     const QString &infobulle, const QString &description);
 
+// A caption for a control of a window laid out by Qt, whose access key leads to the control.
+QLabel *legende(const QString &texte, QWidget *controle);
+
 // Paints a window's (or container's) background in a plain colour.
 void fond(QWidget *w, const QColor &couleur);
 

@@ -77,8 +77,8 @@ QString texteArticle()
         "commission consultative départementale de la protection civile.",
     };
     QStringList morceaux;
-    for (const char *m : Morceaux)
-        morceaux << QString::fromUtf8(m);
+    for (const char *morceau : Morceaux)
+        morceaux << QString::fromUtf8(morceau);
     return morceaux.join(QStringLiteral("\r\n"));
 }
 

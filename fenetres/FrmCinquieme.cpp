@@ -44,19 +44,19 @@ Lu<qint32> lireChamp(QLineEdit *saisie)
 QString motsSolution(const QList<qint32> &largeurs)
 {
     QStringList morceaux;
-    for (qsizetype i = 0; i < largeurs.size();) {
-        qsizetype j = i;
-        while (j < largeurs.size() && largeurs[j] == largeurs[i])
-            ++j;
-        const qsizetype nombre = j - i;
+    for (qsizetype debut = 0; debut < largeurs.size();) {
+        qsizetype fin = debut;
+        while (fin < largeurs.size() && largeurs[fin] == largeurs[debut])
+            ++fin;
+        const qsizetype nombre = fin - debut;
         QString mots = QStringLiteral("%1 dégagement%2 de %3 m")
                            .arg(nombre)
                            .arg(nombre > 1 ? QStringLiteral("s") : QString())
-                           .arg(ecrireMetres(largeurs[i]));
-        if (largeurs[i] == 600)
+                           .arg(ecrireMetres(largeurs[debut]));
+        if (largeurs[debut] == 600)
             mots += QStringLiteral(" ou 1 dégagement accessoire");
         morceaux << mots;
-        i = j;
+        debut = fin;
     }
     return morceaux.join(QStringLiteral(" + "));
 }

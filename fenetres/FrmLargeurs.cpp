@@ -20,14 +20,6 @@ namespace {
 
 enum Colonne { ColonneLargeur, ColonnePorte, ColonneGroupe, ColonneUp, ColonneDecompte };
 
-// A caption beside or above a control, whose access key leads to it.
-QLabel *legende(const QString &texte, QWidget *controle)
-{
-    auto *l = new QLabel(texte);
-    l->setBuddy(controle);
-    return l;
-}
-
 QTableWidgetItem *celluleCalculee()
 {
     auto *cellule = new QTableWidgetItem;
@@ -70,7 +62,7 @@ QVBoxLayout *FrmLargeurs::creerSaisie()
                        "suffit alors"));
     connect(m_escalierUnique, &QCheckBox::toggled, this, &FrmLargeurs::recalculer);
     auto *effectif = new QHBoxLayout;
-    effectif->addWidget(legende(QStringLiteral("Effec&tif :"), m_effectif));
+    effectif->addWidget(Gabarit::legende(QStringLiteral("Effec&tif :"), m_effectif));
     effectif->addWidget(m_effectif);
     effectif->addSpacing(fontMetrics().averageCharWidth() * 4);
     effectif->addWidget(m_escalierUnique);
@@ -108,7 +100,7 @@ QVBoxLayout *FrmLargeurs::creerSaisie()
 
     auto *saisie = new QVBoxLayout;
     saisie->addLayout(effectif);
-    saisie->addWidget(legende(QStringLiteral("&Dégagements mesurés :"), m_sorties));
+    saisie->addWidget(Gabarit::legende(QStringLiteral("&Dégagements mesurés :"), m_sorties));
     saisie->addLayout(rangee);
     return saisie;
 }
@@ -124,7 +116,7 @@ QVBoxLayout *FrmLargeurs::creerResultats()
     m_bilan->setFocusPolicy(Qt::StrongFocus);
     m_bilan->setAccessibleDescription(QStringLiteral("Résultat de la vérification"));
     auto *resultats = new QVBoxLayout;
-    resultats->addWidget(legende(QStringLiteral("Résu&ltat :"), m_bilan));
+    resultats->addWidget(Gabarit::legende(QStringLiteral("Résu&ltat :"), m_bilan));
     resultats->addWidget(m_bilan, 1);
     return resultats;
 }
@@ -149,15 +141,15 @@ void FrmLargeurs::retirerSortie()
 
 Etude FrmLargeurs::etude() const
 {
-    Etude e;
-    e.outil = Etude::Outil::Largeurs;
-    e.effectif = m_effectif->text();
-    e.escalierUnique = m_escalierUnique->isChecked();
+    Etude saisies;
+    saisies.outil = Etude::Outil::Largeurs;
+    saisies.effectif = m_effectif->text();
+    saisies.escalierUnique = m_escalierUnique->isChecked();
     for (int ligne = 0; ligne < m_sorties->rowCount(); ++ligne)
-        e.sorties << SaisieSortie { m_sorties->item(ligne, ColonneLargeur)->text(),
+        saisies.sorties << SaisieSortie { m_sorties->item(ligne, ColonneLargeur)->text(),
             m_sorties->item(ligne, ColonnePorte)->checkState() == Qt::Checked,
             m_sorties->item(ligne, ColonneGroupe)->text() };
-    return e;
+    return saisies;
 }
 
 void FrmLargeurs::afficherEtude(const Etude &etude)

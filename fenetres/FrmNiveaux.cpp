@@ -61,45 +61,37 @@ NiveauLu lireNiveau(const SaisieNiveau &saisie)
 
 QTableWidget *tableau(const char *nom, const QString &titre, int colonnes)
 {
-    auto *t = new QTableWidget(0, colonnes);
-    t->setObjectName(QLatin1String(nom));
-    t->setAccessibleName(titre);
-    t->verticalHeader()->hide();
-    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
+    auto *table = new QTableWidget(0, colonnes);
+    table->setObjectName(QLatin1String(nom));
+    table->setAccessibleName(titre);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     // Tab leaves the table; the arrows move inside it.
-    t->setTabKeyNavigation(false);
-    t->setWordWrap(false);
-    return t;
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    return table;
 }
 
 QTableWidget *tableauResultat(const char *nom, const QString &titre)
 {
-    QTableWidget *t = tableau(nom, titre, 0);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return t;
+    QTableWidget *table = tableau(nom, titre, 0);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return table;
 }
 
-// A caption above a control, whose access key leads to it.
-QLabel *legende(const QString &texte, QWidget *controle)
+void remplir(QTableWidget *table, const Tableau &contenu)
 {
-    auto *l = new QLabel(texte);
-    l->setBuddy(controle);
-    return l;
-}
-
-void remplir(QTableWidget *t, const Tableau &contenu)
-{
-    t->setColumnCount(static_cast<int>(contenu.entetes.size()));
-    t->setHorizontalHeaderLabels(contenu.entetes);
-    t->setRowCount(static_cast<int>(contenu.lignes.size()));
-    for (int ligne = 0; ligne < t->rowCount(); ++ligne)
-        for (int colonne = 0; colonne < t->columnCount(); ++colonne) {
+    table->setColumnCount(static_cast<int>(contenu.entetes.size()));
+    table->setHorizontalHeaderLabels(contenu.entetes);
+    table->setRowCount(static_cast<int>(contenu.lignes.size()));
+    for (int ligne = 0; ligne < table->rowCount(); ++ligne)
+        for (int colonne = 0; colonne < table->columnCount(); ++colonne) {
             // Items kept from one edit to the next: a screen reader stays where it was.
-            if (!t->item(ligne, colonne))
-                t->setItem(ligne, colonne, new QTableWidgetItem);
-            t->item(ligne, colonne)->setText(contenu.lignes[ligne].value(colonne));
+            if (!table->item(ligne, colonne))
+                table->setItem(ligne, colonne, new QTableWidgetItem);
+            table->item(ligne, colonne)->setText(contenu.lignes[ligne].value(colonne));
         }
 }
 
@@ -158,7 +150,7 @@ QVBoxLayout *FrmNiveaux::creerSaisie()
     rangee->addStretch();
 
     auto *saisie = new QVBoxLayout;
-    saisie->addWidget(legende(QStringLiteral("Niveaux du &bâtiment :"), m_saisie));
+    saisie->addWidget(Gabarit::legende(QStringLiteral("Niveaux du &bâtiment :"), m_saisie));
     saisie->addLayout(rangee);
     return saisie;
 }
@@ -173,11 +165,12 @@ QVBoxLayout *FrmNiveaux::creerResultats()
     m_avertissements->setWordWrap(true);
 
     auto *resultats = new QVBoxLayout;
-    resultats->addWidget(legende(QStringLiteral("Dégagements des &niveaux :"), m_niveaux));
+    resultats->addWidget(Gabarit::legende(QStringLiteral("Dégagements des &niveaux :"), m_niveaux));
     resultats->addWidget(m_niveaux, 2);
-    resultats->addWidget(legende(QStringLiteral("Dégagements des es&caliers :"), m_escaliers));
+    resultats->addWidget(
+        Gabarit::legende(QStringLiteral("Dégagements des es&caliers :"), m_escaliers));
     resultats->addWidget(m_escaliers, 2);
-    resultats->addWidget(legende(QStringLiteral("A&vertissements :"), m_avertissements));
+    resultats->addWidget(Gabarit::legende(QStringLiteral("A&vertissements :"), m_avertissements));
     resultats->addWidget(m_avertissements, 1);
     return resultats;
 }
@@ -210,12 +203,13 @@ void FrmNiveaux::retirerNiveau()
 
 Etude FrmNiveaux::etude() const
 {
-    Etude e;
-    e.outil = Etude::Outil::Niveaux;
+    Etude saisies;
+    saisies.outil = Etude::Outil::Niveaux;
     for (int ligne = 0; ligne < m_saisie->rowCount(); ++ligne)
-        e.niveaux << SaisieNiveau { indice(ligne), m_saisie->item(ligne, ColonneEffectif)->text(),
+        saisies.niveaux << SaisieNiveau { indice(ligne),
+            m_saisie->item(ligne, ColonneEffectif)->text(),
             m_saisie->item(ligne, ColonneProfondeur)->text() };
-    return e;
+    return saisies;
 }
 
 void FrmNiveaux::afficherEtude(const Etude &etude)
