@@ -223,10 +223,11 @@ int main(int argc, char *argv[])
     }
     boiteNue.hide();
 
-    std::vector<double> aPropos, article;
+    std::vector<double> aPropos, article, fenetreNiveaux;
     for (int i = 0; i < 200; ++i) {
         aPropos.push_back(ouvrir(principale, "Apropos", "frmAbout"));
         article.push_back(ouvrir(principale, "Article", "FrmCO38"));
+        fenetreNiveaux.push_back(ouvrir(principale, "Niveaux", "FrmNiveaux"));
     }
 
     const QStringList niveaux = argumentsNiveaux();
@@ -269,6 +270,8 @@ int main(int argc, char *argv[])
         mediane(aPropos));
     std::printf("| Open the Article window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
         mediane(article));
+    std::printf("| Open the levels window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
+        mediane(fenetreNiveaux));
     std::printf("| CalculDegagements alone | %.2f M calls/s | | | |\n",
         releve.appelsParSeconde["BM_CalculDegagements"] / 1e6);
     std::printf("| `--niveaux`, 100 levels, process start to exit, median of %d | %.1f ms | | | "
