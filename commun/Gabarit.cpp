@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QIconEngine>
 #include <QLabel>
@@ -172,6 +173,15 @@ void centrer(QWidget *fenetre)
     const QSize taille = fenetre->frameGeometry().size();
     fenetre->move(zone.x() + qRound((zone.width() - taille.width()) / 2.0),
         zone.y() + qRound((zone.height() - taille.height()) / 2.0));
+}
+
+void ouvrirCentree(QWidget *fenetre, int colonnes, int lignes)
+{
+    const QFontMetrics mesure = fenetre->fontMetrics();
+    fenetre->resize(QSize(mesure.averageCharWidth() * colonnes, mesure.lineSpacing() * lignes)
+                        .boundedTo(fenetre->screen()->availableSize() * 9 / 10)
+                        .expandedTo(fenetre->minimumSizeHint()));
+    centrer(fenetre);
 }
 
 } // namespace Gabarit

@@ -60,4 +60,8 @@ void empiler(QWidget *fenetre);
 // Centres a top-level window on its whole screen, size unchanged.
 void centrer(QWidget *fenetre);
 
+// A window laid out by Qt opened at `colonnes` average characters by `lignes` lines of its font,
+// within nine tenths of its screen and never below what its layout needs, then centred.
+void ouvrirCentree(QWidget *fenetre, int colonnes, int lignes);
+
 } // namespace Gabarit

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -148,11 +147,7 @@ void FrmCinquieme::creerResultat()
 void FrmCinquieme::Form_Load()
 {
     recalculer();
-    const QFontMetrics mesure = fontMetrics();
-    resize(QSize(mesure.averageCharWidth() * 100, mesure.lineSpacing() * 36)
-               .boundedTo(screen()->availableSize() * 9 / 10)
-               .expandedTo(minimumSizeHint()));
-    Gabarit::centrer(this);
+    Gabarit::ouvrirCentree(this, 100, 36);
     m_public->setFocus();
 }
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 
 namespace {
@@ -39,11 +38,7 @@ FrmLargeurs::FrmLargeurs()
     mise->addLayout(creerCommandes());
 
     charger({}, Etude { Etude::Outil::Largeurs, {}, {}, { SaisieSortie {} }, false });
-    const QFontMetrics mesure = fontMetrics();
-    resize(QSize(mesure.averageCharWidth() * 120, mesure.lineSpacing() * 36)
-               .boundedTo(screen()->availableSize() * 9 / 10)
-               .expandedTo(minimumSizeHint()));
-    Gabarit::centrer(this);
+    Gabarit::ouvrirCentree(this, 120, 36);
     m_effectif->setFocus();
 }
 

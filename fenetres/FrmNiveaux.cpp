@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -106,11 +105,7 @@ FrmNiveaux::FrmNiveaux()
     mise->addLayout(creerCommandes());
 
     charger({}, Etude { Etude::Outil::Niveaux, { SaisieNiveau {} }, {}, {}, false });
-    const QFontMetrics mesure = fontMetrics();
-    resize(QSize(mesure.averageCharWidth() * 150, mesure.lineSpacing() * 50)
-               .boundedTo(screen()->availableSize() * 9 / 10)
-               .expandedTo(minimumSizeHint()));
-    Gabarit::centrer(this);
+    Gabarit::ouvrirCentree(this, 150, 50);
     m_saisie->setFocus();
 }
 
