@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // Article CO 38 §1 as numbers, for every tool that sizes exits from an effectif:
 //   Exigence        how many dégagements, how many UP, and whether the 2nd may be accessory
+//   SeuilDeuxUp     CO 36 §3's 200 persons, for every tool that warns about it
 //   exigence        from an effectif (any size a sum of levels can reach) to its Exigence
 //   motsExigence    the same, in the main window's words, on one line
 //   lignesExigence  those words as the main window sets them out, on three lines
@@ -20,6 +21,9 @@ struct Exigence
 
     friend bool operator==(const Exigence &, const Exigence &) = default;
 };
+
+// CO 36 §3: above this many persons, a normal dégagement has 2 UP at least.
+inline constexpr qint64 SeuilDeuxUp = 200;
 
 // F(N): nothing for N ≤ 0; bands a) to d) of §1 otherwise.
 Exigence exigence(qint64 effectif);

@@ -10,17 +10,11 @@
 namespace {
 
 constexpr qint32 LargeurAccessoire = 600; // CO 41 §2
-constexpr qint64 SeuilDeuxUp = 200; // CO 36 §3
 
 // Within CO 44's 5 % tolerance: 20·w ≥ 19·W(n), exactly, in integers.
 bool atteint(qint64 largeurMm, qint64 up, bool porte)
 {
     return porte ? 20 * largeurMm >= 19 * largeurType(up) : largeurMm >= largeurType(up);
-}
-
-QString metres(qint64 millimetres)
-{
-    return ecrireMetres(millimetres) + QStringLiteral(" m");
 }
 
 QString degagements(qint64 n)

@@ -110,6 +110,18 @@ Lu<qint32> lireMillimetres(QStringView texte)
     return { static_cast<qint32>(millimetres), {} };
 }
 
+QString metres(qint64 millimetres)
+{
+    return ecrireMetres(millimetres) + QStringLiteral(" m");
+}
+
+QString personnes(qint64 nombre)
+{
+    return QStringLiteral("%1 personne%2")
+        .arg(nombre)
+        .arg(nombre > 1 ? QStringLiteral("s") : QString());
+}
+
 QString ecrireMetres(qint64 millimetres)
 {
     // Unsigned, so that even the lowest qint64 has a magnitude.

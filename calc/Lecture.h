@@ -6,6 +6,7 @@
 //   lireEffectif       a count of persons (digits only, up to 2 147 483 647)
 //   lireMillimetres    a length in metres, "," or ".", at most 3 decimals, into integer mm
 //   ecrireMetres       integer mm back into French metres ("2,01", "0,855", "3,50")
+//   metres, personnes  a length and a count as a sentence writes them ("1,40 m", "2 personnes")
 #pragma once
 
 #include <QString>
@@ -36,3 +37,7 @@ Lu<qint32> lireMillimetres(QStringView texte);
 // Millimetres as a person writes metres: at least two decimals, a third only when needed. Any
 // qint64, so that a width computed from a qint32 one (0,95 × W(n)) can be written too.
 QString ecrireMetres(qint64 millimetres);
+// "1,40 m".
+QString metres(qint64 millimetres);
+// "0 personne", "1 personne", "2 personnes".
+QString personnes(qint64 nombre);

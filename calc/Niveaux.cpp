@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Niveaux.h"
 
+#include "Lecture.h"
+
 #include <QMap>
 #include <algorithm>
 
@@ -12,12 +14,6 @@ constexpr int SousSolLePlusBas = 9;
 constexpr qint32 ProfondeurMajoree = 2000; // CO 39 §2: "à plus de 2 mètres"
 constexpr qint64 EffectifMajore = 100; // CO 39 §2: "plus de 100 personnes"
 constexpr qint32 ProfondeurMaximale = 6000; // CO 40
-constexpr qint64 SeuilDeuxUp = 200; // CO 36 §3
-
-QString personnes(qint64 n)
-{
-    return QStringLiteral("%1 personne%2").arg(n).arg(n > 1 ? QStringLiteral("s") : QString());
-}
 
 QString escalier(int desservant)
 {

@@ -1,57 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // A study as a person typed it, and its file: one small versioned JSON format for every tool.
-//   Etude           the cells as typed (nothing is lost, even what cannot be read yet)
-//   FichierEtude    to and from bytes, and to and from a file written atomically
+//   Etude           one type per tool that keeps studies, each in its own file (EtudeNiveaux…)
+//   FichierEtude    to and from bytes, and to and from a file written atomically; a format change
+//                   must still open every earlier version's samples (tests/etudes/)
 #pragma once
 
+#include "EtudeLargeurs.h"
+#include "EtudeNiveaux.h"
+#include "Format.h"
 #include "Lecture.h"
 
 #include <QByteArray>
-#include <QList>
-#include <QString>
+#include <variant>
 
-struct SaisieNiveau
-{
-    int indice = 0;
-    QString effectif;
-    QString profondeur;
-
-    friend bool operator==(const SaisieNiveau &, const SaisieNiveau &) = default;
-};
-
-struct SaisieSortie
-{
-    QString largeur;
-    bool porte = false;
-    QString groupe;
-
-    friend bool operator==(const SaisieSortie &, const SaisieSortie &) = default;
-};
-
-struct Etude
-{
-    enum class Outil { Niveaux, Largeurs };
-    Outil outil = Outil::Niveaux;
-
-    // Levels and stairs: from the top floor down to the deepest basement.
-    QList<SaisieNiveau> niveaux;
-
-    // Existing exits checked.
-    QString effectif;
-    QList<SaisieSortie> sorties;
-    bool escalierUnique = false;
-
-    friend bool operator==(const Etude &, const Etude &) = default;
-};
+// A new tool's study is one more alternative here; the file format dispatches on its Outil.
+using Etude = std::variant<EtudeNiveaux, EtudeLargeurs>;
 
 namespace FichierEtude {
 
 inline constexpr int Version = 1;
 // Without the dot, as file dialogs and the desktop's type want it.
 inline constexpr char Extension[] = "salvanor";
-// Longest cell a file holds: far beyond anything a person types into one.
-inline constexpr int LongueurCellule = 200;
 
 QByteArray ecrire(const Etude &etude);
 // A damaged, foreign or newer file is refused with a French sentence saying so.

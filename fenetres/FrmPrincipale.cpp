@@ -3,11 +3,17 @@
 #include "FrmPrincipale.h"
 
 #include "CalculDegagements.h"
+#include "FenetreCinquieme.h"
+#include "FenetreLargeurs.h"
+#include "FenetreNiveaux.h"
+#include "FrmCO38.h"
+#include "FrmInternet.h"
 #include "Gabarit.h"
 #include "Impression.h"
 #include "PageResultat.h"
 #include "Plateforme.h"
 #include "Produit.h"
+#include "frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -164,17 +170,22 @@ void FrmPrincipale::creerMenu()
     ajouterEntree(
         references, "Article", QStringLiteral("A&rticle CO 38"), {}, &FrmPrincipale::Article_Click);
     references->addSeparator()->setObjectName(QStringLiteral("Barre2"));
-    ajouterEntree(references, "Niveaux", QStringLiteral("&Niveaux et escaliers…"), {},
-        &FrmPrincipale::Niveaux_Click);
-    ajouterEntree(references, "Largeurs", QStringLiteral("&Vérifier des dégagements…"), {},
-        &FrmPrincipale::Largeurs_Click);
-    ajouterEntree(references, "Cinquieme", QStringLiteral("&5e catégorie (PE 11)…"), {},
-        &FrmPrincipale::Cinquieme_Click);
+    // The tools, in the order a person works in: one line each.
+    ajouterOutil<FenetreNiveaux>(references);
+    ajouterOutil<FenetreLargeurs>(references);
+    ajouterOutil<FenetreCinquieme>(references);
     ajouterEntree(ajouterMenu("Maj", QStringLiteral("&Mise à jour")), "SiteInternet",
         QStringLiteral("&Site Internet"), {}, &FrmPrincipale::SiteInternet_Click);
     ajouterEntree(ajouterMenu("Help", QStringLiteral("&?")), "Apropos",
         QStringLiteral("&A propos de Salvanor - Dégagements"), QKeySequence(Qt::Key_F1),
         &FrmPrincipale::Apropos_Click);
+}
+
+template <class Outil> void FrmPrincipale::ajouterOutil(QMenu *menu)
+{
+    QAction *entree = menu->addAction(QString::fromUtf16(Outil::TexteMenu));
+    entree->setObjectName(QLatin1String(Outil::NomMenu));
+    connect(entree, &QAction::triggered, this, [] { FenetresUniques::afficher<Outil>(); });
 }
 
 void FrmPrincipale::Form_Load()
@@ -266,22 +277,7 @@ void FrmPrincipale::Quitter_Click()
 
 void FrmPrincipale::Article_Click()
 {
-    m_article.afficher();
-}
-
-void FrmPrincipale::Niveaux_Click()
-{
-    m_niveaux.afficher();
-}
-
-void FrmPrincipale::Largeurs_Click()
-{
-    m_largeurs.afficher();
-}
-
-void FrmPrincipale::Cinquieme_Click()
-{
-    m_cinquieme.afficher();
+    FenetresUniques::afficher<FrmCO38>();
 }
 
 void FrmPrincipale::ouvrirEtude(const QString &chemin)
@@ -291,22 +287,20 @@ void FrmPrincipale::ouvrirEtude(const QString &chemin)
         Plateforme::courante().avertir(this, Produit::Titre, lu.erreur);
         return;
     }
-    switch (lu.valeur->outil) {
-    case Etude::Outil::Niveaux:
-        m_niveaux.afficher()->charger(chemin, *lu.valeur);
-        return;
-    case Etude::Outil::Largeurs:
-        m_largeurs.afficher()->charger(chemin, *lu.valeur);
-        return;
-    }
+    std::visit(
+        [&](const auto &etude) {
+            using Fenetre = typename FenetreDe<std::decay_t<decltype(etude)>>::Type;
+            FenetresUniques::afficher<Fenetre>()->charger(chemin, etude);
+        },
+        *lu.valeur);
 }
 
 void FrmPrincipale::SiteInternet_Click()
 {
-    m_siteInternet.afficher();
+    FenetresUniques::afficher<FrmInternet>();
 }
 
 void FrmPrincipale::Apropos_Click()
 {
-    m_aPropos.afficher();
+    FenetresUniques::afficher<frmAbout>();
 }

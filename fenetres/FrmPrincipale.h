@@ -3,13 +3,7 @@
 // The main window: the person-count box, the result frame and the menu.
 #pragma once
 
-#include "FenetreUnique.h"
-#include "FrmCO38.h"
-#include "FrmCinquieme.h"
-#include "FrmInternet.h"
-#include "FrmLargeurs.h"
-#include "FrmNiveaux.h"
-#include "frmAbout.h"
+#include "FenetresUniques.h"
 
 #include <QMainWindow>
 #include <array>
@@ -17,6 +11,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 class FrmPrincipale : public QMainWindow
@@ -28,14 +23,9 @@ public:
     ~FrmPrincipale() override;
 
     void CmdCalculer_Click();
-    // Key filter of the person-count box: sets `keyAscii` to 0 to discard the character.
-    void Text1_KeyPress(qint16 &keyAscii);
     void Imprime_Click();
     void Quitter_Click();
     void Article_Click();
-    void Niveaux_Click();
-    void Largeurs_Click();
-    void Cinquieme_Click();
     void SiteInternet_Click();
     void Apropos_Click();
     // Opens the study `chemin` in its window, or says in French why it cannot be read.
@@ -48,17 +38,17 @@ protected:
 private:
     void creerControles();
     void creerMenu();
+    // The entry of a tool window in "Références": its name and caption are the window's own.
+    template <class Outil> void ajouterOutil(QMenu *menu);
     void Form_Load();
+    // Key filter of the person-count box: sets `keyAscii` to 0 to discard the character.
+    void Text1_KeyPress(qint16 &keyAscii);
 
     QLineEdit *m_saisie = nullptr;
     QPushButton *m_calculer = nullptr;
     // Result lines 1 to 4.
     std::array<QLabel *, 4> m_lignes {};
     QAction *m_imprime = nullptr;
-    FenetreUnique<FrmCO38> m_article;
-    FenetreUnique<FrmNiveaux> m_niveaux;
-    FenetreUnique<FrmLargeurs> m_largeurs;
-    FenetreUnique<FrmCinquieme> m_cinquieme;
-    FenetreUnique<FrmInternet> m_siteInternet;
-    FenetreUnique<frmAbout> m_aPropos;
+    // Every secondary window, one instance each, while this window lives.
+    FenetresUniques m_fenetres;
 };

@@ -3,7 +3,7 @@
 #include "PageNiveaux.h"
 
 #include "Document.h"
-#include "TableNiveaux.h"
+#include "MotsNiveaux.h"
 
 namespace {
 
@@ -42,9 +42,9 @@ constexpr int LargeurArticle = 2000;
 
 } // namespace
 
-void imprimerNiveaux(
-    Imprimante &page, const Etude &etude, const ResultatNiveaux &resultat, const QDate &date)
+void imprimerNiveaux(Imprimante &page, const EtudeNiveaux &etude, const QDate &date)
 {
+    const ResultatNiveaux resultat = resultatNiveaux(etude);
     Document document;
     document.titre(QStringLiteral("Niveaux et escaliers"));
 

@@ -4,11 +4,9 @@
 // and the articles applied, on as many pages as it takes.
 #pragma once
 
-#include "Etude.h"
-#include "Niveaux.h"
+#include "EtudeNiveaux.h"
 
 class Imprimante;
 class QDate;
 
-void imprimerNiveaux(
-    Imprimante &page, const Etude &etude, const ResultatNiveaux &resultat, const QDate &date);
+void imprimerNiveaux(Imprimante &page, const EtudeNiveaux &etude, const QDate &date);

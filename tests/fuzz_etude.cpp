@@ -14,10 +14,10 @@ QByteArray etude(const QByteArray &octets)
 {
     // Written on first use: the format's names are not set before main() runs.
     static const QByteArray Modeles[] = {
-        FichierEtude::ecrire({ Etude::Outil::Niveaux,
-            { { 1, "10", "" }, { 0, "2O", "" }, { -1, "150", "3,5" } }, {}, {}, false }),
-        FichierEtude::ecrire({ Etude::Outil::Largeurs, {}, "250",
-            { { "1,40", true, "1" }, { "0,9", false, "" } }, true }),
+        FichierEtude::ecrire(
+            EtudeNiveaux { { { 1, "10", "" }, { 0, "2O", "" }, { -1, "150", "3,5" } } }),
+        FichierEtude::ecrire(
+            EtudeLargeurs { "250", { { "1,40", true, "1" }, { "0,9", false, "" } }, true }),
     };
     const int mode = octets.isEmpty() ? 0 : quint8(octets.front()) % 4;
     if (mode < 2)

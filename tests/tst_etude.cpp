@@ -16,10 +16,9 @@ class TstEtude : public QObject
     QTemporaryDir m_dossier;
 
     // A cell not readable yet, an empty one, quotes and accents: all kept.
-    const Etude m_niveaux { Etude::Outil::Niveaux,
-        { { 2, "100", "" }, { 0, "3OO", "" }, { -1, "150", "3,50" }, { -2, "", "6.001 « ? »" } },
-        {}, {}, false };
-    const Etude m_largeurs { Etude::Outil::Largeurs, {}, "250",
+    const Etude m_niveaux = EtudeNiveaux { { { 2, "100", "" }, { 0, "3OO", "" },
+        { -1, "150", "3,50" }, { -2, "", "6.001 « ? »" } } };
+    const Etude m_largeurs = EtudeLargeurs { "250",
         { { "1,40", true, "1" }, { "2.4", false, "" }, { "0,8x", false, "A" } }, true };
 
 private slots:
@@ -36,8 +35,7 @@ private slots:
         QTest::newRow("dossier absent") << "absent/etude.salvanor" << m_niveaux << false
                                         << "le dossier « " + absent + " » n'existe pas.";
         QTest::newRow("case trop longue")
-            << "etude.salvanor"
-            << Etude { Etude::Outil::Largeurs, {}, QString(201, u'9'), {}, false } << false
+            << "etude.salvanor" << Etude(EtudeLargeurs { QString(201, u'9'), {}, false }) << false
             << "une case dépasse 200 caractères.";
         // What a full disk does: the file stops growing part-way.
         QTest::newRow("écriture interrompue")

@@ -30,13 +30,9 @@ class TstImpressionEtude : public QObject
     // The study as typed, printed as the window prints it, on 12/03/2026.
     static std::function<void(Imprimante &)> dessin(const QList<SaisieNiveau> &saisies)
     {
-        QList<Niveau> niveaux;
-        for (const SaisieNiveau &saisie : saisies)
-            niveaux << Niveau { saisie.indice, lireEffectifCellule(saisie.effectif).valeur,
-                saisie.indice < 0 ? lireMillimetres(saisie.profondeur).valeur : std::nullopt };
-        const Etude etude { Etude::Outil::Niveaux, saisies, {}, {}, false };
-        const ResultatNiveaux resultat = calculerNiveaux(niveaux);
-        return [=](Imprimante &page) { imprimerNiveaux(page, etude, resultat, { 2026, 3, 12 }); };
+        return [etude = EtudeNiveaux { saisies }](Imprimante &page) {
+            imprimerNiveaux(page, etude, { 2026, 3, 12 });
+        };
     }
     // The pages of the next job, which the queue names by its number.
     QStringList imprimer(const QList<SaisieNiveau> &saisies)

@@ -134,7 +134,7 @@ private slots:
         // clang-format off
         QTest::newRow("opened") << "Ouvrir" << QByteArray() << true << Reponse::Non << true;
         QTest::newRow("opened, damaged") << "Ouvrir" << QByteArray("{\"format\": \"salvanor\", \"ver") << true << Reponse::Non << true;
-        QTest::newRow("opened, another tool's") << "Ouvrir" << FichierEtude::ecrire(Etude { Etude::Outil::Largeurs, {}, {}, {}, false }) << true << Reponse::Non << true;
+        QTest::newRow("opened, another tool's") << "Ouvrir" << FichierEtude::ecrire(EtudeLargeurs {}) << true << Reponse::Non << true;
         QTest::newRow("closed, Oui: saved") << "Fermer" << QByteArray() << true << Reponse::Oui << false;
         QTest::newRow("closed, Non: dropped") << "Fermer" << QByteArray() << true << Reponse::Non << false;
         QTest::newRow("closed, Annuler: stays") << "Fermer" << QByteArray() << true << Reponse::Annuler << true;
@@ -178,7 +178,8 @@ private slots:
         QTEST(fenetre && fenetre->isVisible(), "reste");
         // Only Oui writes the change; only a sound file opened replaces what is shown.
         const Lu<Etude> lu = FichierEtude::ouvrir(fichier.fileName());
-        QCOMPARE(lu && lu.valeur->niveaux.value(0).effectif == "1000", reponse == Reponse::Oui);
+        const auto *niveaux = lu ? std::get_if<EtudeNiveaux>(&*lu.valeur) : nullptr;
+        QCOMPARE(niveaux && niveaux->niveaux.value(0).effectif == "1000", reponse == Reponse::Oui);
         const bool rouverte = geste == "Ouvrir" && octets.isEmpty();
         if (m_fenetre && m_fenetre->isVisible()) {
             QCOMPARE(rangees(table("Saisie"), 3), rouverte ? enregistre : modifie);

@@ -140,7 +140,7 @@ private slots:
         m_banc->plateforme.fichierChoisi = chemin;
         Banc::cliquer(m_fenetre, "Ouvrir");
         Banc::cliquer(m_fenetre, "Enregistrer");
-        const Etude saisie { Etude::Outil::Largeurs, {}, "250",
+        const Etude saisie = EtudeLargeurs { "250",
             { { "2,40", false, "" }, { "1,40", true, "1" }, { "0,9O", false, "un" } }, true };
         QCOMPARE(FichierEtude::ouvrir(chemin).valeur, std::optional(saisie));
     }
@@ -148,7 +148,7 @@ private slots:
     // The page: groups, verdict, largest effectif, only the articles applied, each exit's line.
     void page()
     {
-        const Etude etude { Etude::Outil::Largeurs, {}, "250",
+        const EtudeLargeurs etude { "250",
             { { "2,40", false, "" }, { "1,40", true, "1" }, { "1,40", true, "1" } }, false };
         ImprimanteEnregistreuse page;
         imprimerLargeurs(page, etude, QDate(2026, 3, 2));

@@ -5,19 +5,22 @@
 #pragma once
 
 #include "FenetreEtude.h"
-#include "Niveaux.h"
 
 class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QVBoxLayout;
 
-class FrmNiveaux : public FenetreEtude
+class FenetreNiveaux : public FenetreEtude
 {
     Q_OBJECT
 
 public:
-    FrmNiveaux();
+    // Its entry in the main window's "Références" menu.
+    static constexpr char NomMenu[] = "Niveaux";
+    static constexpr char16_t TexteMenu[] = u"&Niveaux et escaliers…";
+
+    FenetreNiveaux();
 
     void ajouterEtage();
     void ajouterSousSol();
@@ -47,8 +50,12 @@ private:
     QPushButton *m_retirer = nullptr;
 
     // What follows from it.
-    ResultatNiveaux m_resultat;
     QTableWidget *m_niveaux = nullptr;
     QTableWidget *m_escaliers = nullptr;
     QListWidget *m_avertissements = nullptr;
+};
+
+template <> struct FenetreDe<EtudeNiveaux>
+{
+    using Type = FenetreNiveaux;
 };

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-#include "FrmCinquieme.h"
+#include "FenetreCinquieme.h"
 
-#include "Cinquieme.h"
 #include "Gabarit.h"
 #include "Lecture.h"
+#include "MotsCinquieme.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -39,27 +39,6 @@ Lu<qint32> lireChamp(QLineEdit *saisie)
     return lu;
 }
 
-// "1 dégagement de 1,40 m + 1 dégagement de 0,90 m"; 600 mm is the accessory alternative.
-QString motsSolution(const QList<qint32> &largeurs)
-{
-    QStringList morceaux;
-    for (qsizetype debut = 0; debut < largeurs.size();) {
-        qsizetype fin = debut;
-        while (fin < largeurs.size() && largeurs[fin] == largeurs[debut])
-            ++fin;
-        const qsizetype nombre = fin - debut;
-        QString mots = QStringLiteral("%1 dégagement%2 de %3 m")
-                           .arg(nombre)
-                           .arg(nombre > 1 ? QStringLiteral("s") : QString())
-                           .arg(ecrireMetres(largeurs[debut]));
-        if (largeurs[debut] == 600)
-            mots += QStringLiteral(" ou 1 dégagement accessoire");
-        morceaux << mots;
-        debut = fin;
-    }
-    return morceaux.join(QStringLiteral(" + "));
-}
-
 QLabel *ligneResultat(QWidget *cadre, const char *nom, const QString &description)
 {
     auto *ligne = new QLabel(cadre);
@@ -74,7 +53,7 @@ QLabel *ligneResultat(QWidget *cadre, const char *nom, const QString &descriptio
 
 } // namespace
 
-FrmCinquieme::FrmCinquieme(QWidget *parent)
+FenetreCinquieme::FenetreCinquieme(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     Gabarit::preparerFenetre(this, "FrmCinquieme", QStringLiteral("5e catégorie (PE 11)"));
@@ -92,10 +71,13 @@ FrmCinquieme::FrmCinquieme(QWidget *parent)
     rangee->addStretch();
     rangee->addWidget(fermer);
     colonne->addLayout(rangee);
-    Form_Load();
+
+    recalculer();
+    Gabarit::ouvrirCentree(this, 100, 36);
+    m_public->setFocus();
 }
 
-void FrmCinquieme::creerSaisie()
+void FenetreCinquieme::creerSaisie()
 {
     auto *cadre = new QGroupBox(QStringLiteral("Établissement"), this);
     auto *formulaire = new QFormLayout(cadre);
@@ -115,13 +97,13 @@ void FrmCinquieme::creerSaisie()
     formulaire->addRow(m_sommeil);
     layout()->addWidget(cadre);
 
-    connect(m_public, &QLineEdit::textChanged, this, &FrmCinquieme::recalculer);
-    connect(m_personnel, &QLineEdit::textChanged, this, &FrmCinquieme::recalculer);
-    connect(m_existant, &QCheckBox::toggled, this, &FrmCinquieme::recalculer);
-    connect(m_sommeil, &QCheckBox::toggled, this, &FrmCinquieme::recalculer);
+    connect(m_public, &QLineEdit::textChanged, this, &FenetreCinquieme::recalculer);
+    connect(m_personnel, &QLineEdit::textChanged, this, &FenetreCinquieme::recalculer);
+    connect(m_existant, &QCheckBox::toggled, this, &FenetreCinquieme::recalculer);
+    connect(m_sommeil, &QCheckBox::toggled, this, &FenetreCinquieme::recalculer);
 }
 
-void FrmCinquieme::creerResultat()
+void FenetreCinquieme::creerResultat()
 {
     auto *cadre = new QGroupBox(QStringLiteral("Résultat"), this);
     auto *formulaire = new QFormLayout(cadre);
@@ -144,14 +126,7 @@ void FrmCinquieme::creerResultat()
     qobject_cast<QVBoxLayout *>(layout())->addWidget(cadre, 1);
 }
 
-void FrmCinquieme::Form_Load()
-{
-    recalculer();
-    Gabarit::ouvrirCentree(this, 100, 36);
-    m_public->setFocus();
-}
-
-void FrmCinquieme::recalculer()
+void FenetreCinquieme::recalculer()
 {
     const Lu<qint32> public_ = lireChamp(m_public);
     const Lu<qint32> personnel = lireChamp(m_personnel);
@@ -164,41 +139,19 @@ void FrmCinquieme::recalculer()
     entree.personnel = *personnel.valeur;
     entree.existant = m_existant->isChecked();
     entree.sommeil = m_sommeil->isChecked();
-    afficher(calculerCinquieme(entree), entree.public_, entree.personnel);
+    afficher(motsCinquieme(entree, calculerCinquieme(entree)));
 }
 
-void FrmCinquieme::afficher(const ResultatCinquieme &resultat, qint64 public_, qint64 personnel)
+void FenetreCinquieme::afficher(const MotsCinquieme &mots)
 {
-    m_effectif->setText(QStringLiteral("%1 personnes (%2 du public + %3 du personnel)")
-                            .arg(resultat.effectif)
-                            .arg(public_)
-                            .arg(personnel));
-    if (!resultat.applicable) {
-        m_application->setText(QStringLiteral("L'article PE 11 ne s'applique pas."));
-        m_solutions->setText(QStringLiteral("—"));
-        m_notes->clear();
-        m_notes->addItem(resultat.raison);
-        return;
-    }
-    QStringList solutions;
-    if (resultat.solutions.isEmpty()) {
-        m_application->setText(
-            QStringLiteral("CO 38 §1 d, auquel l'article PE 11 renvoie au-delà de 300 personnes"));
-        solutions << motsExigence(resultat.effectif);
-    } else {
-        m_application->setText(QStringLiteral("Article PE 11 §3"));
-        for (const QList<qint32> &solution : resultat.solutions)
-            solutions << motsSolution(solution);
-        if (solutions.size() > 1)
-            for (QString &solution : solutions)
-                solution.prepend(QStringLiteral("soit "));
-    }
-    m_solutions->setText(solutions.join(QStringLiteral(",\n")));
+    m_application->setText(mots.regle);
+    m_effectif->setText(mots.effectif);
+    m_solutions->setText(mots.solutions.join(QStringLiteral(",\n")));
     m_notes->clear();
-    m_notes->addItems(resultat.notes);
+    m_notes->addItems(mots.notes);
 }
 
-void FrmCinquieme::effacer(const QString &raison)
+void FenetreCinquieme::effacer(const QString &raison)
 {
     m_application->setText(raison);
     for (QLabel *ligne : { m_effectif, m_solutions })

@@ -13,12 +13,15 @@ class QPushButton;
 class QTableWidget;
 class QVBoxLayout;
 
-class FrmLargeurs : public FenetreEtude
+class FenetreLargeurs : public FenetreEtude
 {
     Q_OBJECT
 
 public:
-    FrmLargeurs();
+    static constexpr char NomMenu[] = "Largeurs";
+    static constexpr char16_t TexteMenu[] = u"&Vérifier des dégagements…";
+
+    FenetreLargeurs();
 
     void ajouterSortie();
     void retirerSortie();
@@ -43,4 +46,9 @@ private:
 
     // What follows from it.
     QLabel *m_bilan = nullptr;
+};
+
+template <> struct FenetreDe<EtudeLargeurs>
+{
+    using Type = FenetreLargeurs;
 };

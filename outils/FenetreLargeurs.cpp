@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-#include "FrmLargeurs.h"
+#include "FenetreLargeurs.h"
 
 #include "CelluleSaisie.h"
 #include "Gabarit.h"
+#include "MotsLargeurs.h"
 #include "PageLargeurs.h"
 
 #include <QCheckBox>
@@ -28,34 +29,33 @@ QTableWidgetItem *celluleCalculee()
 
 } // namespace
 
-FrmLargeurs::FrmLargeurs()
-    : FenetreEtude(
-        "FrmLargeurs", QStringLiteral("Vérifier des dégagements"), Etude::Outil::Largeurs)
+FenetreLargeurs::FenetreLargeurs()
+    : FenetreEtude("FrmLargeurs", QStringLiteral("Vérifier des dégagements"))
 {
     auto *mise = new QVBoxLayout(this);
     mise->addLayout(creerSaisie(), 3);
     mise->addLayout(creerResultats(), 1);
     mise->addLayout(creerCommandes());
 
-    charger({}, Etude { Etude::Outil::Largeurs, {}, {}, { SaisieSortie {} }, false });
+    charger({}, EtudeLargeurs { {}, { SaisieSortie {} }, false });
     Gabarit::ouvrirCentree(this, 120, 36);
     m_effectif->setFocus();
 }
 
-QVBoxLayout *FrmLargeurs::creerSaisie()
+QVBoxLayout *FenetreLargeurs::creerSaisie()
 {
     m_effectif = new QLineEdit;
     m_effectif->setObjectName(QStringLiteral("Effectif"));
     m_effectif->setAccessibleName(QStringLiteral("Effectif"));
     m_effectif->setMaxLength(FichierEtude::LongueurCellule);
-    connect(m_effectif, &QLineEdit::textChanged, this, &FrmLargeurs::recalculer);
+    connect(m_effectif, &QLineEdit::textChanged, this, &FenetreLargeurs::recalculer);
     m_escalierUnique = new QCheckBox(
         QStringLiteral("Étage desservi par un escalier &unique, plancher bas à 8 m au plus"));
     m_escalierUnique->setObjectName(QStringLiteral("EscalierUnique"));
     m_escalierUnique->setToolTip(
         QStringLiteral("CO 38 §1 b : de 20 à 50 personnes, un escalier d'une unité de passage "
                        "suffit alors"));
-    connect(m_escalierUnique, &QCheckBox::toggled, this, &FrmLargeurs::recalculer);
+    connect(m_escalierUnique, &QCheckBox::toggled, this, &FenetreLargeurs::recalculer);
     auto *effectif = new QHBoxLayout;
     effectif->addWidget(Gabarit::legende(QStringLiteral("Effec&tif :"), m_effectif));
     effectif->addWidget(m_effectif);
@@ -77,14 +77,14 @@ QVBoxLayout *FrmLargeurs::creerSaisie()
     // Tab leaves the table; the arrows move inside it.
     m_sorties->setTabKeyNavigation(false);
     m_sorties->setItemDelegate(new CelluleSaisie(m_sorties));
-    connect(m_sorties, &QTableWidget::itemChanged, this, &FrmLargeurs::recalculer);
+    connect(m_sorties, &QTableWidget::itemChanged, this, &FenetreLargeurs::recalculer);
 
     m_ajouter = bouton("AjouterSortie", QStringLiteral("&Ajouter un dégagement"),
         QStringLiteral("Ajoute une ligne sous la dernière"));
-    connect(m_ajouter, &QPushButton::clicked, this, &FrmLargeurs::ajouterSortie);
+    connect(m_ajouter, &QPushButton::clicked, this, &FenetreLargeurs::ajouterSortie);
     m_retirer = bouton("RetirerSortie", QStringLiteral("&Retirer le dégagement"),
         QStringLiteral("Retire la ligne en cours"));
-    connect(m_retirer, &QPushButton::clicked, this, &FrmLargeurs::retirerSortie);
+    connect(m_retirer, &QPushButton::clicked, this, &FenetreLargeurs::retirerSortie);
     auto *boutons = new QVBoxLayout;
     boutons->addWidget(m_ajouter);
     boutons->addWidget(m_retirer);
@@ -100,7 +100,7 @@ QVBoxLayout *FrmLargeurs::creerSaisie()
     return saisie;
 }
 
-QVBoxLayout *FrmLargeurs::creerResultats()
+QVBoxLayout *FenetreLargeurs::creerResultats()
 {
     m_bilan = new QLabel;
     m_bilan->setObjectName(QStringLiteral("Bilan"));
@@ -116,7 +116,7 @@ QVBoxLayout *FrmLargeurs::creerResultats()
     return resultats;
 }
 
-void FrmLargeurs::ajouterSortie()
+void FenetreLargeurs::ajouterSortie()
 {
     const int ligne = m_sorties->rowCount();
     insererSortie(ligne, {});
@@ -125,7 +125,7 @@ void FrmLargeurs::ajouterSortie()
     recalculer();
 }
 
-void FrmLargeurs::retirerSortie()
+void FenetreLargeurs::retirerSortie()
 {
     const int ligne = m_sorties->currentRow();
     if (ligne < 0)
@@ -134,10 +134,9 @@ void FrmLargeurs::retirerSortie()
     recalculer();
 }
 
-Etude FrmLargeurs::etude() const
+Etude FenetreLargeurs::etude() const
 {
-    Etude saisies;
-    saisies.outil = Etude::Outil::Largeurs;
+    EtudeLargeurs saisies;
     saisies.effectif = m_effectif->text();
     saisies.escalierUnique = m_escalierUnique->isChecked();
     for (int ligne = 0; ligne < m_sorties->rowCount(); ++ligne)
@@ -147,8 +146,9 @@ Etude FrmLargeurs::etude() const
     return saisies;
 }
 
-void FrmLargeurs::afficherEtude(const Etude &etude)
+void FenetreLargeurs::afficherEtude(const Etude &lue)
 {
+    const auto &etude = std::get<EtudeLargeurs>(lue);
     {
         const QSignalBlocker silenceTable(m_sorties);
         const QSignalBlocker silenceEffectif(m_effectif);
@@ -163,13 +163,13 @@ void FrmLargeurs::afficherEtude(const Etude &etude)
     recalculer();
 }
 
-std::function<void(Imprimante &)> FrmLargeurs::pages() const
+std::function<void(Imprimante &)> FenetreLargeurs::pages() const
 {
-    return [etude = etude(), date = QDate::currentDate()](
+    return [etude = std::get<EtudeLargeurs>(etude()), date = QDate::currentDate()](
                Imprimante &page) { imprimerLargeurs(page, etude, date); };
 }
 
-void FrmLargeurs::insererSortie(int ligne, const SaisieSortie &saisie)
+void FenetreLargeurs::insererSortie(int ligne, const SaisieSortie &saisie)
 {
     const QSignalBlocker silence(m_sorties);
     m_sorties->insertRow(ligne);
@@ -185,9 +185,9 @@ void FrmLargeurs::insererSortie(int ligne, const SaisieSortie &saisie)
     m_sorties->setItem(ligne, ColonneDecompte, celluleCalculee());
 }
 
-void FrmLargeurs::recalculer()
+void FenetreLargeurs::recalculer()
 {
-    const LargeursLues lues = lireLargeurs(etude());
+    const LargeursLues lues = lireLargeurs(std::get<EtudeLargeurs>(etude()));
     {
         const QSignalBlocker silence(m_sorties);
         for (int ligne = 0; ligne < m_sorties->rowCount(); ++ligne) {

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-#include "FrmNiveaux.h"
+#include "FenetreNiveaux.h"
 
 #include "CelluleSaisie.h"
 #include "Gabarit.h"
-#include "Lecture.h"
+#include "MotsNiveaux.h"
 #include "PageNiveaux.h"
-#include "TableNiveaux.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -24,39 +23,6 @@ enum Colonne { ColonneNiveau, ColonneEffectif, ColonneProfondeur };
 constexpr int RoleIndice = Qt::UserRole;
 constexpr int EtageLePlusHaut = 99;
 constexpr int SousSolLePlusProfond = -9;
-
-// One row as typed, read, with what each cell expects when it cannot be read. An empty
-// effectif is not entered yet: no result, but nothing to correct either; nor is the depth of a
-// basement whose effectif is not entered.
-struct NiveauLu
-{
-    Niveau niveau;
-    QString erreurEffectif;
-    QString erreurProfondeur;
-};
-
-NiveauLu lireNiveau(const SaisieNiveau &saisie)
-{
-    NiveauLu lu { { saisie.indice, std::nullopt, std::nullopt }, {}, {} };
-    if (!saisie.effectif.isEmpty()) {
-        const Lu<qint32> effectif = lireEffectifCellule(saisie.effectif);
-        lu.niveau.effectif = effectif.valeur;
-        lu.erreurEffectif = effectif.erreur;
-    }
-    if (saisie.indice >= 0 || (saisie.effectif.isEmpty() && saisie.profondeur.isEmpty()))
-        return lu;
-    if (saisie.profondeur.isEmpty()) {
-        lu.erreurProfondeur = QStringLiteral(
-            "Indiquez la profondeur du sous-sol en mètres (par exemple 3,50) : celle de son point "
-            "le plus bas accessible au public, sous le niveau moyen des seuils des issues sur "
-            "l'extérieur.");
-        return lu;
-    }
-    const Lu<qint32> profondeur = lireMillimetres(saisie.profondeur);
-    lu.niveau.profondeurMm = profondeur.valeur;
-    lu.erreurProfondeur = profondeur.erreur;
-    return lu;
-}
 
 QTableWidget *tableau(const char *nom, const QString &titre, int colonnes)
 {
@@ -96,20 +62,20 @@ void remplir(QTableWidget *table, const Tableau &contenu)
 
 } // namespace
 
-FrmNiveaux::FrmNiveaux()
-    : FenetreEtude("FrmNiveaux", QStringLiteral("Niveaux et escaliers"), Etude::Outil::Niveaux)
+FenetreNiveaux::FenetreNiveaux()
+    : FenetreEtude("FrmNiveaux", QStringLiteral("Niveaux et escaliers"))
 {
     auto *mise = new QVBoxLayout(this);
     mise->addLayout(creerSaisie(), 2);
     mise->addLayout(creerResultats(), 5);
     mise->addLayout(creerCommandes());
 
-    charger({}, Etude { Etude::Outil::Niveaux, { SaisieNiveau {} }, {}, {}, false });
+    charger({}, EtudeNiveaux { { SaisieNiveau {} } });
     Gabarit::ouvrirCentree(this, 150, 50);
     m_saisie->setFocus();
 }
 
-QVBoxLayout *FrmNiveaux::creerSaisie()
+QVBoxLayout *FenetreNiveaux::creerSaisie()
 {
     m_saisie = tableau("Saisie", QStringLiteral("Niveaux du bâtiment"), 3);
     m_saisie->setHorizontalHeaderLabels(
@@ -122,17 +88,17 @@ QVBoxLayout *FrmNiveaux::creerSaisie()
     m_saisie->horizontalHeader()->setStretchLastSection(false);
     m_saisie->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_saisie->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
-    connect(m_saisie, &QTableWidget::itemChanged, this, &FrmNiveaux::recalculer);
-    connect(m_saisie, &QTableWidget::currentCellChanged, this, &FrmNiveaux::mettreAJourBoutons);
+    connect(m_saisie, &QTableWidget::itemChanged, this, &FenetreNiveaux::recalculer);
+    connect(m_saisie, &QTableWidget::currentCellChanged, this, &FenetreNiveaux::mettreAJourBoutons);
 
     m_ajouterEtage = bouton("AjouterEtage", QStringLiteral("&Ajouter un étage"),
         QStringLiteral("Ajoute un étage au-dessus du dernier"));
-    connect(m_ajouterEtage, &QPushButton::clicked, this, &FrmNiveaux::ajouterEtage);
+    connect(m_ajouterEtage, &QPushButton::clicked, this, &FenetreNiveaux::ajouterEtage);
     m_ajouterSousSol = bouton("AjouterSousSol", QStringLiteral("Ajouter un &sous-sol"),
         QStringLiteral("Ajoute un sous-sol sous le plus profond"));
-    connect(m_ajouterSousSol, &QPushButton::clicked, this, &FrmNiveaux::ajouterSousSol);
+    connect(m_ajouterSousSol, &QPushButton::clicked, this, &FenetreNiveaux::ajouterSousSol);
     m_retirer = bouton("RetirerNiveau", QStringLiteral("&Retirer le niveau"), {});
-    connect(m_retirer, &QPushButton::clicked, this, &FrmNiveaux::retirerNiveau);
+    connect(m_retirer, &QPushButton::clicked, this, &FenetreNiveaux::retirerNiveau);
 
     auto *boutons = new QVBoxLayout;
     boutons->addWidget(m_ajouterEtage);
@@ -150,7 +116,7 @@ QVBoxLayout *FrmNiveaux::creerSaisie()
     return saisie;
 }
 
-QVBoxLayout *FrmNiveaux::creerResultats()
+QVBoxLayout *FenetreNiveaux::creerResultats()
 {
     m_niveaux = tableauResultat("ResultatNiveaux", QStringLiteral("Dégagements des niveaux"));
     m_escaliers = tableauResultat("ResultatEscaliers", QStringLiteral("Dégagements des escaliers"));
@@ -170,7 +136,7 @@ QVBoxLayout *FrmNiveaux::creerResultats()
     return resultats;
 }
 
-void FrmNiveaux::ajouterEtage()
+void FenetreNiveaux::ajouterEtage()
 {
     insererNiveau(0, { indice(0) + 1, {}, {} });
     m_saisie->setCurrentCell(0, ColonneEffectif);
@@ -178,7 +144,7 @@ void FrmNiveaux::ajouterEtage()
     recalculer();
 }
 
-void FrmNiveaux::ajouterSousSol()
+void FenetreNiveaux::ajouterSousSol()
 {
     const int ligne = m_saisie->rowCount();
     insererNiveau(ligne, { indice(ligne - 1) - 1, {}, {} });
@@ -187,7 +153,7 @@ void FrmNiveaux::ajouterSousSol()
     recalculer();
 }
 
-void FrmNiveaux::retirerNiveau()
+void FenetreNiveaux::retirerNiveau()
 {
     const int ligne = ligneARetirer();
     if (ligne < 0)
@@ -196,10 +162,9 @@ void FrmNiveaux::retirerNiveau()
     recalculer();
 }
 
-Etude FrmNiveaux::etude() const
+Etude FenetreNiveaux::etude() const
 {
-    Etude saisies;
-    saisies.outil = Etude::Outil::Niveaux;
+    EtudeNiveaux saisies;
     for (int ligne = 0; ligne < m_saisie->rowCount(); ++ligne)
         saisies.niveaux << SaisieNiveau { indice(ligne),
             m_saisie->item(ligne, ColonneEffectif)->text(),
@@ -207,8 +172,9 @@ Etude FrmNiveaux::etude() const
     return saisies;
 }
 
-void FrmNiveaux::afficherEtude(const Etude &etude)
+void FenetreNiveaux::afficherEtude(const Etude &lue)
 {
+    const auto &etude = std::get<EtudeNiveaux>(lue);
     // Every level from the top down to the deepest, the RDC included, whatever the file holds.
     int haut = 0;
     int bas = 0;
@@ -228,13 +194,13 @@ void FrmNiveaux::afficherEtude(const Etude &etude)
     recalculer();
 }
 
-std::function<void(Imprimante &)> FrmNiveaux::pages() const
+std::function<void(Imprimante &)> FenetreNiveaux::pages() const
 {
-    return [etude = etude(), resultat = m_resultat, date = QDate::currentDate()](
-               Imprimante &page) { imprimerNiveaux(page, etude, resultat, date); };
+    return [etude = std::get<EtudeNiveaux>(etude()), date = QDate::currentDate()](
+               Imprimante &page) { imprimerNiveaux(page, etude, date); };
 }
 
-void FrmNiveaux::insererNiveau(int ligne, const SaisieNiveau &saisie)
+void FenetreNiveaux::insererNiveau(int ligne, const SaisieNiveau &saisie)
 {
     const QSignalBlocker silence(m_saisie);
     m_saisie->insertRow(ligne);
@@ -253,12 +219,12 @@ void FrmNiveaux::insererNiveau(int ligne, const SaisieNiveau &saisie)
     m_saisie->setItem(ligne, ColonneProfondeur, profondeur);
 }
 
-int FrmNiveaux::indice(int ligne) const
+int FenetreNiveaux::indice(int ligne) const
 {
     return m_saisie->item(ligne, ColonneNiveau)->data(RoleIndice).toInt();
 }
 
-int FrmNiveaux::ligneARetirer() const
+int FenetreNiveaux::ligneARetirer() const
 {
     const int dernier = m_saisie->rowCount() - 1;
     const bool sousSol = m_saisie->currentRow() >= 0 && indice(m_saisie->currentRow()) < 0;
@@ -267,12 +233,12 @@ int FrmNiveaux::ligneARetirer() const
     return indice(dernier) < 0 ? dernier : -1;
 }
 
-void FrmNiveaux::recalculer()
+void FenetreNiveaux::recalculer()
 {
     QList<Niveau> niveaux;
     {
         const QSignalBlocker silence(m_saisie);
-        const Etude saisie = etude();
+        const auto saisie = std::get<EtudeNiveaux>(etude());
         for (int ligne = 0; ligne < saisie.niveaux.size(); ++ligne) {
             const NiveauLu lu = lireNiveau(saisie.niveaux[ligne]);
             CelluleSaisie::marquer(m_saisie->item(ligne, ColonneEffectif), lu.erreurEffectif);
@@ -280,18 +246,16 @@ void FrmNiveaux::recalculer()
             niveaux << lu.niveau;
         }
     }
-    m_resultat = calculerNiveaux(niveaux);
-    remplir(m_niveaux, tableauNiveaux(m_resultat));
-    remplir(m_escaliers, tableauEscaliers(m_resultat));
+    const ResultatNiveaux resultat = calculerNiveaux(niveaux);
+    remplir(m_niveaux, tableauNiveaux(resultat));
+    remplir(m_escaliers, tableauEscaliers(resultat));
     m_avertissements->clear();
-    for (const Avertissement &avertissement : m_resultat.avertissements)
-        m_avertissements->addItem(
-            avertissement.article + QStringLiteral(" : ") + avertissement.texte);
+    m_avertissements->addItems(lignesAvertissements(resultat.avertissements));
     mettreAJourBoutons();
     etudeModifiee();
 }
 
-void FrmNiveaux::mettreAJourBoutons()
+void FenetreNiveaux::mettreAJourBoutons()
 {
     m_ajouterEtage->setEnabled(indice(0) < EtageLePlusHaut);
     m_ajouterSousSol->setEnabled(indice(m_saisie->rowCount() - 1) > SousSolLePlusProfond);

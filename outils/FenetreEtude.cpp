@@ -30,10 +30,9 @@ QString avecExtension(const QString &chemin, const QString &extension)
 
 } // namespace
 
-FenetreEtude::FenetreEtude(const char *nom, const QString &titre, Etude::Outil outil)
+FenetreEtude::FenetreEtude(const char *nom, const QString &titre)
     : QWidget(nullptr, Qt::Window)
     , m_titre(titre)
-    , m_outil(outil)
 {
     Gabarit::preparerFenetre(this, nom, titre);
 }
@@ -50,7 +49,7 @@ bool FenetreEtude::ouvrirFichier(const QString &chemin)
 {
     const Lu<Etude> lu = FichierEtude::ouvrir(chemin);
     QString refus = lu.erreur;
-    if (lu && lu.valeur->outil != m_outil)
+    if (lu && lu.valeur->index() != etude().index())
         refus = QStringLiteral("« %1 » n'est pas une étude « %2 ».")
                     .arg(QFileInfo(chemin).fileName(), m_titre);
     if (!refus.isEmpty()) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
-#include "TableNiveaux.h"
+#include "MotsNiveaux.h"
 
+#include "Json.h"
 #include "Lecture.h"
 
 namespace {
@@ -67,4 +68,42 @@ Tableau tableauEscaliers(const ResultatNiveaux &resultat)
         t.lignes << cellules;
     }
     return t;
+}
+
+QStringList lignesAvertissements(const QList<Avertissement> &avertissements)
+{
+    QStringList lignes;
+    for (const Avertissement &avertissement : avertissements)
+        lignes << avertissement.article + QStringLiteral(" : ") + avertissement.texte;
+    return lignes;
+}
+
+QString jsonNiveaux(const ResultatNiveaux &resultat)
+{
+    using Json::Membre;
+    QStringList niveaux;
+    for (const LigneNiveau &ligne : resultat.niveaux) {
+        QList<Membre> membres { { QStringLiteral("niveau"), Json::chaine(nomNiveau(ligne.indice)) },
+            { QStringLiteral("effectif"), Json::nombre(ligne.effectif) } };
+        if (ligne.indice < 0)
+            membres << Membre { QStringLiteral("profondeur_m"),
+                ligne.profondeurMm ? Json::metres(*ligne.profondeurMm) : QStringLiteral("null") };
+        membres << Membre { QStringLiteral("effectif_retenu"),
+            Json::nombre(
+                ligne.retenu ? std::optional<qint64>(ligne.retenu->valeur) : std::nullopt) };
+        membres << Json::exigence(ligne.exigence);
+        niveaux << Json::objet(membres);
+    }
+    QStringList escaliers;
+    for (const LigneEscalier &ligne : resultat.escaliers) {
+        QList<Membre> membres { { QStringLiteral("desservant"),
+                                    Json::chaine(nomNiveau(ligne.desservant)) },
+            { QStringLiteral("effectif_cumule"), Json::nombre(ligne.cumule) },
+            { QStringLiteral("effectif_reel"), Json::nombre(ligne.reel) } };
+        membres << Json::exigence(ligne.exigence);
+        escaliers << Json::objet(membres);
+    }
+    return Json::objet({ { QStringLiteral("niveaux"), Json::liste(niveaux) },
+        { QStringLiteral("escaliers"), Json::liste(escaliers) },
+        { QStringLiteral("avertissements"), Json::avertissements(resultat.avertissements) } });
 }

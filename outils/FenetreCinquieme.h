@@ -9,21 +9,23 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-struct ResultatCinquieme;
+struct MotsCinquieme;
 
-class FrmCinquieme : public QWidget
+class FenetreCinquieme : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit FrmCinquieme(QWidget *parent = nullptr);
+    static constexpr char NomMenu[] = "Cinquieme";
+    static constexpr char16_t TexteMenu[] = u"&5e catégorie (PE 11)…";
+
+    explicit FenetreCinquieme(QWidget *parent = nullptr);
 
 private:
     void creerSaisie();
     void creerResultat();
-    void Form_Load();
     void recalculer();
-    void afficher(const ResultatCinquieme &resultat, qint64 public_, qint64 personnel);
+    void afficher(const MotsCinquieme &mots);
     void effacer(const QString &raison);
 
     // What is typed.

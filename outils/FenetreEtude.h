@@ -4,6 +4,7 @@
 //   FenetreEtude   a top-level window over one study: its file and unsaved mark in the caption,
 //                  "Ouvrir…", "Enregistrer…", "Imprimer", "Exporter en PDF…", and the question
 //                  before unsaved changes would be lost (closing, opening another, quitting)
+//   FenetreDe      the window that shows a kind of study, named by that window's own header
 #pragma once
 
 #include "Etude.h"
@@ -16,12 +17,16 @@ class QAction;
 class QHBoxLayout;
 class QPushButton;
 
+// Specialised beside each study window: FenetreDe<EtudeNiveaux>::Type is FenetreNiveaux.
+template <class TypeEtude> struct FenetreDe;
+
 class FenetreEtude : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Shows `etude`, read from `chemin`, in place of the current study; nothing is unsaved.
+    // Shows `etude`, read from `chemin` (empty for a new study), in place of the current study;
+    // nothing is unsaved.
     void charger(const QString &chemin, const Etude &etude);
     // Reads `chemin` into the window; a damaged, foreign or newer file is refused with a
     // warning and the study shown stays as it was.
@@ -39,7 +44,7 @@ public:
     void exporterPdf();
 
 protected:
-    FenetreEtude(const char *nom, const QString &titre, Etude::Outil outil);
+    FenetreEtude(const char *nom, const QString &titre);
 
     // The study as the person typed it, and the reverse.
     virtual Etude etude() const = 0;
@@ -69,7 +74,6 @@ private:
     void mettreTitre();
 
     const QString m_titre;
-    const Etude::Outil m_outil;
     QString m_chemin;
     // The study as last read or written: the caption's mark is any difference from it.
     Etude m_enregistree;
