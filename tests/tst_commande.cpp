@@ -5,6 +5,7 @@
 #include "LigneDeCommande.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -93,6 +94,49 @@ private slots:
             QVERIFY2(execution.sortie.contains(morceau), qPrintable(morceau));
     }
 
+    // Each option changes the answer: with it, words that are not there without it.
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("mots");
+        // clang-format off
+        QTest::newRow("--json") << QStringList { "--cinquieme", "--json", "--public", "120", "--personnel", "30" } << "--json" << R"("regle": "PE 11")";
+        QTest::newRow("--escalier-unique, 40 personnes et un seul 1 UP") << QStringList { "--largeurs", "--effectif", "40", "--escalier-unique", "0,90" } << "--escalier-unique" << "Verdict : conforme\n";
+        QTest::newRow("--existant : 0,80 m") << QStringList { "--cinquieme", "--public", "120", "--personnel", "0", "--existant" } << "--existant" << "dégagement de 0,80 m";
+        QTest::newRow("--sommeil : PE 11 dès 1 personne") << QStringList { "--cinquieme", "--public", "19", "--personnel", "0", "--sommeil" } << "--sommeil" << "Règle : Article PE 11 §3";
+        QTest::newRow("--help : l'aide") << QStringList { "--help" } << "--help" << "--aide | --help | --version";
+        // clang-format on
+    }
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, option);
+        QFETCH(QString, mots);
+        const QRegularExpression motif(mots);
+        const Execution avec = executer(arguments);
+        QVERIFY2(avec.code == 0 && avec.sortie.contains(motif), qPrintable(avec.sortie + avec.erreurs));
+        arguments.removeOne(option);
+        const Execution sans = executer(option == "--help" ? QStringList { "--version" } : arguments);
+        QVERIFY2(sans.code == 0 && !sans.sortie.contains(motif), qPrintable(sans.sortie));
+        QCOMPARE(executer({ "--help" }).sortie, executer({ "--aide" }).sortie);
+    }
+
+    // A lone argument that is no option is a study to open by a double click, not a command.
+    void etudeSeule()
+    {
+        const auto commande = [](QByteArrayList arguments) {
+            QList<char *> argv { QByteArray("salvanor-degagements").data() };
+            for (QByteArray &argument : arguments)
+                argv << argument.data();
+            return LigneDeCommande::estCommande(int(argv.size()), argv.data());
+        };
+        QVERIFY(!commande({}));
+        QVERIFY(!commande({ "étude.salvanor" }));
+        QVERIFY(commande({ "--json" }));
+        QVERIFY(commande({ "a.salvanor", "b.salvanor" }));
+    }
+
     // One row per reason: exit 2, the argument at fault named on one line of stderr, no stdout.
     void refus_data()
     {
@@ -113,6 +157,10 @@ private slots:
         QTest::newRow("groupe incomplet") << QStringList { "--largeurs", "--effectif", "250", "1,40p+" } << "1,40p+";
         QTest::newRow("retour à la ligne dans un groupe") << QStringList { "--largeurs", "--effectif", "9", "1p+0,\n9" } << "1p+0,\uFFFD9";
         QTest::newRow("deux études") << QStringList { "a.salvanor", "b.salvanor" } << "b.salvanor";
+        QTest::newRow("option répétée") << QStringList { "--niveaux", "--json", "RDC=1", "--json" } << "--json";
+        QTest::newRow("option avant sa commande") << QStringList { "--json", "--niveaux", "RDC=1" } << "--json";
+        QTest::newRow("option seule") << QStringList { "--escalier-unique" } << "--escalier-unique";
+        QTest::newRow("option d'une autre commande") << QStringList { "--niveaux", "--existant", "RDC=1" } << "--existant";
         // clang-format on
     }
     void refus()

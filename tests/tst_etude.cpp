@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Etude.h"
 #include "Fichier.h"
+#include "MotsLargeurs.h"
+#include "MotsNiveaux.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +109,44 @@ private slots:
         const QString chemin = m_dossier.filePath("refusé.salvanor");
         QCOMPARE(Fichier::ecrire(chemin, octets), QString());
         QCOMPARE(FichierEtude::ouvrir(chemin).erreur, "Le fichier « refusé.salvanor » " + raison);
+    }
+
+    // The studies saved by each format version (tests/etudes/), as a person sees them opened: a
+    // format that renamed a key, or forgot one, would strand every study saved with it.
+    void echantillons_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QStringList>("lignes");
+        const QMap<QString, QStringList> vues {
+            { "v1-niveaux.salvanor",
+                { "R+2 | 100 |  | 100 | 2 | 2", "RDC | 300 |  | 300 | 2 | 4",
+                    "SS1 | 150 | 3,50 | 150 → 200 + 20 % = 240 | 2 | 4" } },
+            { "v1-largeurs.salvanor",
+                { "escalier unique",
+                    "Sorties 2 et 3, à moins de 5 m : un seul dégagement de 3 UP (CO 43 §3)",
+                    "Total : 7 UP en 2 dégagements normaux, 1 pouvant être accessoire (CO 41)",
+                    "Verdict : conforme",
+                    "Effectif maximal admis par ces dégagements : 500 personnes" } },
+        };
+        for (const QString &fichier : QDir(SALVANOR_ETUDES).entryList({ "*.salvanor" }))
+            QTest::newRow(qPrintable(fichier)) << fichier << vues.value(fichier);
+    }
+    void echantillons()
+    {
+        QFETCH(QString, fichier);
+        QFETCH(QStringList, lignes);
+        QVERIFY2(!lignes.isEmpty(), "a sample kept without what a person sees of it");
+        const Lu<Etude> lu = FichierEtude::ouvrir(QStringLiteral(SALVANOR_ETUDES "/") + fichier);
+        QVERIFY2(lu, qPrintable(lu.erreur));
+        QStringList vues;
+        if (const auto *niveaux = std::get_if<EtudeNiveaux>(&*lu.valeur))
+            for (const QStringList &rangee : tableauNiveaux(resultatNiveaux(*niveaux)).lignes)
+                vues << rangee.mid(0, 6).join(" | ");
+        if (const auto *largeurs = std::get_if<EtudeLargeurs>(&*lu.valeur))
+            vues << (largeurs->escalierUnique ? "escalier unique" : "")
+                 << bilanLargeurs(lireLargeurs(*largeurs));
+        for (const QString &ligne : std::as_const(lignes))
+            QVERIFY2(vues.contains(ligne), qPrintable(ligne + "\n" + vues.join("\n")));
     }
 
     void ouvertureImpossible()

@@ -134,6 +134,7 @@ private slots:
         QTest::keyClick(fenetre->focusWidget(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(fenetre.isNull(), outil);
+        QVERIFY(outil || fenetre->isVisible());
     }
 
     // Every window is announced to a screen reader as a window or dialog, named by its caption.

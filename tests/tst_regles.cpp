@@ -33,15 +33,24 @@ QString enMots(const std::optional<Exigence> &exige)
         + QString::number(exige->up);
 }
 
+// The fixtures are read here by hand, not by the readers under test: "2,4" is 2400 mm.
+qint32 millimetres(const QString &metres)
+{
+    const QStringList parties = QString(metres).replace(u',', u'.').split(u'.');
+    return parties.at(0).toInt() * 1000 + parties.value(1).leftJustified(3, u'0').toInt();
+}
+
 // "R+1=150 SS1=300@3,00" as on the command line; "R+1=?" for a count that could not be read.
 QList<Niveau> batiment(const QString &texte)
 {
     QList<Niveau> niveaux;
     for (const QString &mot : texte.split(u' ')) {
+        const QString nom = mot.section(u'=', 0, 0);
+        const QString effectif = mot.section(u'=', 1).section(u'@', 0, 0);
         const QString profondeur = mot.section(u'@', 1);
-        niveaux << Niveau { *lireNomNiveau(mot.section(u'=', 0, 0)),
-            lireEffectifCellule(mot.section(u'=', 1).section(u'@', 0, 0)).valeur,
-            profondeur.isEmpty() ? std::nullopt : lireMillimetres(profondeur).valeur };
+        niveaux << Niveau { nom == "RDC" ? 0 : nom.sliced(2).toInt() * (nom.startsWith("SS") ? -1 : 1),
+            effectif == "?" ? std::nullopt : std::optional<qint64>(effectif.toLongLong()),
+            profondeur.isEmpty() ? std::nullopt : std::optional(millimetres(profondeur)) };
     }
     return niveaux;
 }
@@ -54,10 +63,20 @@ QList<Sortie> sorties(const QString &texte)
     for (const QString &mot : texte.split(u' ', Qt::SkipEmptyParts)) {
         ++groupe;
         for (const QString &membre : mot.split(u'+'))
-            liste << Sortie { *lireMillimetres(QString(membre).remove(u'p')).valeur,
-                membre.endsWith(u'p'), mot.contains(u'+') ? groupe : 0 };
+            liste << Sortie { millimetres(QString(membre).remove(u'p')), membre.endsWith(u'p'),
+                mot.contains(u'+') ? groupe : 0 };
     }
     return liste;
+}
+
+// CO 39 §2 restated: beyond 2 m and 100 persons, the hundred above, +10 % per started metre.
+qint64 selonCo39(qint64 effectif, qint32 profondeurMm)
+{
+    if (profondeurMm <= 2000 || effectif <= 100)
+        return effectif;
+    const qint64 centaines = (effectif + 99) / 100 * 100;
+    const qint64 metres = (profondeurMm - 2000 + 999) / 1000;
+    return centaines + centaines * metres / 10;
 }
 
 // Read as expected, or refused by a French sentence holding the words expected.
@@ -128,6 +147,8 @@ private slots:
         QTest::newRow("effectif inconnu, sous-sol sans profondeur") << "R+2=? R+1=10 SS1=10"
             << "R+2 — —, R+1 — —, SS1 — —" << "CO 36 §1, CO 49 §3";
         QTest::newRow("RDC seul : pas d'escalier") << "RDC=300" << "" << "CO 36 §3";
+        QTest::newRow("200 tout juste : pas de rappel CO 36 §3") << "R+1=150 RDC=200 SS1=200@1"
+            << "R+1 150 2/3, SS1 200 2/3" << "CO 36 §1, CO 49 §3";
         // clang-format on
     }
     void batiments()
@@ -170,7 +191,7 @@ private slots:
                                             : niveau.indice <= flux.desservant) {
                         reel += *niveau.effectif;
                         cumule += niveau.profondeurMm
-                            ? effectifTheorique(*niveau.effectif, *niveau.profondeurMm).valeur
+                            ? selonCo39(*niveau.effectif, *niveau.profondeurMm)
                             : *niveau.effectif;
                     }
                 QCOMPARE(flux.cumule, cumule);
@@ -182,6 +203,27 @@ private slots:
             for (qsizetype rang = 0; rang < moins.size(); ++rang)
                 QVERIFY(plus.at(rang) >= moins.at(rang));
         }
+    }
+
+    // One spelling per level, from R+99 down to SS9; nothing beyond, no zero, no leading zero.
+    void nomsDeNiveaux_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("indice"); // 100: refused
+        // clang-format off
+        QTest::newRow("R+99, le plus haut") << "R+99" << 99;
+        QTest::newRow("R+100") << "R+100" << 100;
+        QTest::newRow("SS9, le plus bas") << "SS9" << -9;
+        QTest::newRow("SS10") << "SS10" << 100;
+        QTest::newRow("R+0") << "R+0" << 100;
+        QTest::newRow("R+07") << "R+07" << 100;
+        QTest::newRow("rdc en minuscules") << "rdc" << 100;
+        // clang-format on
+    }
+    void nomsDeNiveaux()
+    {
+        QFETCH(QString, nom);
+        QTEST(lireNomNiveau(nom).value_or(100), "indice");
     }
 
     // One text through both readers: exact millimetres and a count, or what is expected.
@@ -273,6 +315,7 @@ private slots:
         QTest::newRow("51 : 2 UP et accessoire") << 51LL << "1,40 0,60" << "conforme" << 100LL;
         QTest::newRow("51 : 2 UP seul") << 51LL << "1,40" << manque + "1 dégagement accessoire, ou 1 dégagement de 1 UP" << 19LL;
         QTest::newRow("51 : 1 UP et accessoire") << 51LL << "0,90 0,60" << manque + "1 dégagement de 1 UP" << 50LL;
+        QTest::newRow("150 : deux de 1 UP, 3 UP exigées") << 150LL << "0,90 0,90" << manque + "1 UP" << 100LL;
         QTest::newRow("200 : 2 UP et 1 UP") << 200LL << "1,40 0,90" << "conforme" << 200LL;
         QTest::newRow("250 : 1 UP compté une fois") << 250LL << "2,40 0,90" << reserve << 300LL;
         QTest::newRow("301 : 1 UP dans les UP") << 301LL << "1,40 1,40 0,90" << reserve << 400LL;
@@ -313,11 +356,13 @@ private slots:
         QTest::newRow("19 public et 50 personnels : pas PE 11") << 19LL << 50LL << "" << "69 —" << Largeurs {};
         QTest::newRow("19 public et sommeil") << 19LL << 0LL << "s" << "19 PE 11" << Largeurs { { 900 } };
         QTest::newRow("20") << 20LL << 0LL << "" << "20 PE 11" << Largeurs { { 1400 }, { 900, 600 } };
+        QTest::newRow("50") << 45LL << 5LL << "" << "50 PE 11" << Largeurs { { 1400 }, { 900, 600 } };
         QTest::newRow("51") << 51LL << 0LL << "" << "51 PE 11" << Largeurs { { 900, 900 }, { 1400, 600 } };
         QTest::newRow("100 existant") << 100LL << 0LL << "e" << "100 PE 11" << Largeurs { { 800, 800 }, { 1400, 600 } };
         QTest::newRow("101") << 101LL << 0LL << "" << "101 PE 11" << Largeurs { { 1400, 900 } };
         QTest::newRow("200 existant") << 150LL << 50LL << "e" << "200 PE 11" << Largeurs { { 1400, 800 } };
         QTest::newRow("201") << 201LL << 0LL << "e" << "201 PE 11" << Largeurs { { 1400, 1400 } };
+        QTest::newRow("300") << 250LL << 50LL << "" << "300 PE 11" << Largeurs { { 1400, 1400 } };
         QTest::newRow("301") << 250LL << 51LL << "" << "301 CO 38 §1 d 2/5" << Largeurs {};
         // clang-format on
     }
