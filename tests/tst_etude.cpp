@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <sys/resource.h>
 
 // The study file: what is typed comes back as typed; a bad file is refused in French.
@@ -58,7 +57,6 @@ private slots:
         rlimit limite {};
         getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit pendant { limiteDeTaille ? 64 : limite.rlim_cur, limite.rlim_max };
-        std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &pendant);
         const QString erreur = FichierEtude::enregistrer(m_dossier.filePath(nom), etude);
         setrlimit(RLIMIT_FSIZE, &limite);

@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -91,7 +90,6 @@ private slots:
         rlimit limite {};
         getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit petite { 1000, limite.rlim_max };
-        std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &petite);
         const QString echec = Impression::exporterPdf(chemin, dessin({ { 0, "20", "" } }));
         setrlimit(RLIMIT_FSIZE, &limite);
