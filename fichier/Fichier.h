@@ -12,12 +12,15 @@
 
 namespace Fichier {
 
-// At most `tailleMaximale` + 1 bytes, so that a caller sees a larger file as larger. The
-// reason is a French phrase to follow "n'a pas pu être ouvert : ".
+// At most `tailleMaximale` + 1 bytes, so that a caller sees a larger file as larger. A pipe, a
+// socket or a device is refused without being opened. The reason is a French phrase to follow
+// "n'a pas pu être ouvert : ".
 Lu<QByteArray> lire(const QString &chemin, qint64 tailleMaximale);
 
-// Into a temporary file that replaces `chemin` only once complete. Returns the French reason
-// it was not written ("le dossier « … » n'existe pas"), or an empty text.
+// Into a temporary file that replaces `chemin` only once complete; a pipe or a device at `chemin`
+// is left as it is. Returns the French reason it was not written ("le dossier « … » n'existe
+// pas"), or an empty text. On Unix, makes the process ignore SIGXFSZ (unless it has a handler),
+// so that a file-size limit is a reason rather than the end of the program.
 QString ecrire(const QString &chemin, const QByteArray &octets);
 
 } // namespace Fichier

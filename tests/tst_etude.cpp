@@ -7,7 +7,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <sys/resource.h>
 
 // The study file: what is typed comes back as typed; a bad file is refused in French.
@@ -29,7 +28,7 @@ private slots:
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<Etude>("etude");
-        QTest::addColumn<bool>("disquePlein");
+        QTest::addColumn<bool>("limiteDeTaille");
         QTest::addColumn<QString>("raison");
         QTest::newRow("niveaux et escaliers") << "etude.salvanor" << m_niveaux << false << "";
         QTest::newRow("vérifier des dégagements") << "etude.salvanor" << m_largeurs << false << "";
@@ -39,15 +38,17 @@ private slots:
         QTest::newRow("case trop longue")
             << "etude.salvanor" << Etude(EtudeLargeurs { QString(201, u'9'), {}, false }) << false
             << "une case dépasse 200 caractères.";
-        // What a full disk does: the file stops growing part-way.
-        QTest::newRow("écriture interrompue")
-            << "etude.salvanor" << m_niveaux << true << "l'écriture s'est arrêtée avant la fin.";
+        // A file-size limit (ulimit -f) stops the file part-way, as a full disk would.
+        QTest::newRow("limite de taille de fichier")
+            << "etude.salvanor" << m_niveaux << true
+            << "le fichier dépasserait la taille maximale permise à ce programme (limite de "
+               "taille de fichier).";
     }
     void enregistrer()
     {
         QFETCH(QString, nom);
         QFETCH(Etude, etude);
-        QFETCH(bool, disquePlein);
+        QFETCH(bool, limiteDeTaille);
         QFETCH(QString, raison);
         const QString existant = m_dossier.filePath("etude.salvanor");
         QCOMPARE(FichierEtude::enregistrer(existant, Etude {}), QString());
@@ -55,8 +56,7 @@ private slots:
 
         rlimit limite {};
         getrlimit(RLIMIT_FSIZE, &limite);
-        const rlimit pendant { disquePlein ? 64 : limite.rlim_cur, limite.rlim_max };
-        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit pendant { limiteDeTaille ? 64 : limite.rlim_cur, limite.rlim_max };
         setrlimit(RLIMIT_FSIZE, &pendant);
         const QString erreur = FichierEtude::enregistrer(m_dossier.filePath(nom), etude);
         setrlimit(RLIMIT_FSIZE, &limite);
