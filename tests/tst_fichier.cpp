@@ -135,6 +135,7 @@ private slots:
             lectureSeule + " | e.salvanor (6 o)");
         ligne("lecture seule, nouveau fichier", "mount -o ro", "nouveau.salvanor",
             lectureSeule + " | e.salvanor (6 o)");
+        ligne("disque plein", "mount plein", "e.salvanor", "le disque est plein | e.salvanor (6 o)");
     }
     void ecrire()
     {
@@ -145,17 +146,20 @@ private slots:
         const QByteArray ici = QFile::encodeName(dossier.path());
         const QString ecrit = dansUnEnfant([&]() -> QString {
             // Mounted in this child's own namespace, so the mount ends with it.
-            const bool monte = condition == "mount -o ro";
+            // A disk of one page is full once the old file holds it.
+            const bool monte = condition.startsWith("mount");
+            const char *taille = condition == "mount plein" ? "size=4k" : "size=64k";
             if (monte
                 && (unshare(CLONE_NEWNS) != 0
                     || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-                    || mount("tmpfs", ici, "tmpfs", 0, "size=64k") != 0))
+                    || mount("tmpfs", ici, "tmpfs", 0, taille) != 0))
                 return QString("montage impossible : ") + strerror(errno);
             if (condition == "mkfifo"
                     ? mkfifo(ici + "/e.salvanor", 0600) != 0
                     : !Fichier::ecrire(dossier.filePath("e.salvanor"), "ancien").isEmpty())
                 return "préparation impossible";
-            if (monte && mount(nullptr, ici, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            if (condition == "mount -o ro"
+                && mount(nullptr, ici, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
                 return QString("remontage impossible : ") + strerror(errno);
             // What "ulimit -f" does to a process: the default action of SIGXFSZ ends it.
             const rlimit petite { 16, RLIM_INFINITY };
@@ -166,7 +170,7 @@ private slots:
             return (raison.isEmpty() ? "écrit" : raison) + " | " + contenu(dossier.path());
         });
         if (ecrit.startsWith("montage impossible"))
-            QSKIP(qPrintable("a read-only file system needs a mount, which needs root: " + ecrit));
+            QSKIP(qPrintable("a read-only or full disk needs a mount, which needs root: " + ecrit));
         QCOMPARE(ecrit, resultat.replace("DOSSIER", QDir::toNativeSeparators(dossier.path())));
     }
 };
