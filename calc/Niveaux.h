@@ -10,6 +10,7 @@
 //   calculerNiveaux             the whole building
 #pragma once
 
+#include "Avertissement.h"
 #include "Exigence.h"
 
 #include <QList>
@@ -37,13 +38,6 @@ struct Niveau
     std::optional<qint64> effectif;
     // Basements only.
     std::optional<qint32> profondeurMm;
-};
-
-struct Avertissement
-{
-    // "CO 40", "CO 36 §3", "CO 36 §1, CO 49 §3", "CO 38 §1 b"
-    QString article;
-    QString texte;
 };
 
 struct LigneNiveau
