@@ -9,7 +9,7 @@
 #pragma once
 
 #include "Exigence.h"
-#include "Niveaux.h"
+#include "Avertissement.h"
 
 #include <QList>
 #include <QString>
