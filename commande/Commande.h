@@ -27,6 +27,7 @@ struct Commande
     bool alias = false;
 };
 
+Commande commandeEffectif();
 Commande commandeCalcul();
 Commande commandeNiveaux();
 Commande commandeLargeurs();

@@ -8,6 +8,7 @@ const QList<Commande> &commandes()
 {
     // One line per command.
     static const QList<Commande> table {
+        commandeEffectif(),
         commandeCalcul(),
         commandeNiveaux(),
         commandeLargeurs(),

@@ -100,7 +100,8 @@ QByteArray ecrire(const Etude &etude)
 {
     QJsonObject racine = std::visit([](const auto &outil) { return versJson(outil); }, etude);
     racine.insert(QStringLiteral("format"), Marqueur);
-    racine.insert(QStringLiteral("version"), Version);
+    racine.insert(QStringLiteral("version"),
+        std::visit([](const auto &outil) { return outil.Version; }, etude));
     racine.insert(QStringLiteral("outil"),
         std::visit([](const auto &outil) { return QString(outil.Outil); }, etude));
     return QJsonDocument(racine).toJson(QJsonDocument::Indented);

@@ -6,6 +6,7 @@
 //                   must still open every earlier version's samples (tests/etudes/)
 #pragma once
 
+#include "EtudeEffectif.h"
 #include "EtudeLargeurs.h"
 #include "EtudeNiveaux.h"
 #include "Format.h"
@@ -15,11 +16,13 @@
 #include <variant>
 
 // A new tool's study is one more alternative here; the file format dispatches on its Outil.
-using Etude = std::variant<EtudeNiveaux, EtudeLargeurs>;
+using Etude = std::variant<EtudeNiveaux, EtudeLargeurs, EtudeEffectif>;
 
 namespace FichierEtude {
 
-inline constexpr int Version = 1;
+// The newest format this program reads. Each tool's study is written with the format that first
+// held it (its Version), so that an older program still opens what it can.
+inline constexpr int Version = 2;
 // Without the dot, as file dialogs and the desktop's type want it.
 inline constexpr char Extension[] = "salvanor";
 

@@ -27,6 +27,7 @@ struct SaisieSortie
 struct EtudeLargeurs
 {
     static constexpr QLatin1StringView Outil { "largeurs" };
+    static constexpr int Version = 1;
 
     QString effectif;
     QList<SaisieSortie> sorties;

@@ -27,6 +27,7 @@ struct EtudeNiveaux
 {
     // The tool's name in the file.
     static constexpr QLatin1StringView Outil { "niveaux" };
+    static constexpr int Version = 1;
 
     QList<SaisieNiveau> niveaux;
 

@@ -4,6 +4,7 @@
 
 #include "CalculDegagements.h"
 #include "FenetreCinquieme.h"
+#include "FenetreEffectif.h"
 #include "FenetreLargeurs.h"
 #include "FenetreNiveaux.h"
 #include "FrmCO38.h"
@@ -171,6 +172,7 @@ void FrmPrincipale::creerMenu()
         references, "Article", QStringLiteral("A&rticle CO 38"), {}, &FrmPrincipale::Article_Click);
     references->addSeparator()->setObjectName(QStringLiteral("Barre2"));
     // The tools, in the order a person works in: one line each.
+    ajouterOutil<FenetreEffectif>(references);
     ajouterOutil<FenetreNiveaux>(references);
     ajouterOutil<FenetreLargeurs>(references);
     ajouterOutil<FenetreCinquieme>(references);

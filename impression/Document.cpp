@@ -4,6 +4,7 @@
 
 #include "Imprimante.h"
 #include "Produit.h"
+#include "Tableau.h"
 
 #include <QDate>
 #include <algorithm>
@@ -118,6 +119,14 @@ void Document::tableau(const QList<Colonne> &colonnes, const QList<QStringList> 
         ajouterCellules(bloc, colonnes, cellules);
         m_blocs << bloc;
     }
+}
+
+void Document::tableau(const Tableau &contenu, const QList<int> &largeurs)
+{
+    QList<Colonne> colonnes;
+    for (qsizetype rang = 0; rang < contenu.entetes.size(); ++rang)
+        colonnes << Colonne { contenu.entetes[rang], largeurs.value(rang) };
+    tableau(colonnes, contenu.lignes);
 }
 
 void Document::ajouterCellules(

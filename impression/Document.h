@@ -15,6 +15,7 @@
 
 class Imprimante;
 class QDate;
+struct Tableau;
 
 class Document
 {
@@ -34,6 +35,8 @@ public:
     void texte(const QString &texte);
     // Each row's cells in its column, wrapped to the column's width; a row is never split.
     void tableau(const QList<Colonne> &colonnes, const QList<QStringList> &lignes);
+    // A result's table, its columns of these widths in twips.
+    void tableau(const Tableau &tableau, const QList<int> &largeurs);
 
     int nombrePages(int hauteurPage) const;
     void imprimer(Imprimante &page, const QDate &date) const;

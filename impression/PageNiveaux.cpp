@@ -7,14 +7,6 @@
 
 namespace {
 
-// A result table in columns of these widths, which fill Document::Largeur.
-void ajouter(Document &document, const Tableau &tableau, const QList<int> &largeurs)
-{
-    QList<Document::Colonne> colonnes;
-    for (qsizetype rang = 0; rang < tableau.entetes.size(); ++rang)
-        colonnes << Document::Colonne { tableau.entetes[rang], largeurs.value(rang) };
-    document.tableau(colonnes, tableau.lignes);
-}
 
 // The rules the study applies, in the order a reader meets them.
 const QList<QStringList> ArticlesAppliques {
@@ -57,10 +49,10 @@ void imprimerNiveaux(Imprimante &page, const EtudeNiveaux &etude, const QDate &d
         saisis);
 
     document.intertitre(QStringLiteral("Résultats par niveau"));
-    ajouter(document, tableauNiveaux(resultat), { 800, 1000, 1250, 1900, 1300, 550, 2800 });
+    document.tableau(tableauNiveaux(resultat), { 800, 1000, 1250, 1900, 1300, 550, 2800 });
     if (!resultat.escaliers.isEmpty()) {
         document.intertitre(QStringLiteral("Escaliers"));
-        ajouter(document, tableauEscaliers(resultat), { 2700, 1300, 1200, 1300, 600, 2500 });
+        document.tableau(tableauEscaliers(resultat), { 2700, 1300, 1200, 1300, 600, 2500 });
     }
 
     const QList<Document::Colonne> articleEtTexte { { QString(), LargeurArticle },

@@ -67,6 +67,6 @@ void CelluleSaisie::paint(
 
 void CelluleSaisie::transmettre()
 {
-    if (auto *ligne = qobject_cast<QLineEdit *>(sender()))
-        emit commitData(ligne);
+    if (auto *editeur = qobject_cast<QWidget *>(sender()))
+        emit commitData(editeur);
 }

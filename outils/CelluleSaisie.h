@@ -28,6 +28,7 @@ public:
     void paint(QPainter *peintre, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
 
-private:
+protected:
+    // Hands the sending editor's value to the table at once.
     void transmettre();
 };

@@ -77,6 +77,13 @@ FenetreCinquieme::FenetreCinquieme(QWidget *parent)
     m_public->setFocus();
 }
 
+void FenetreCinquieme::remplir(qint64 public_, qint64 personnel, bool sommeil)
+{
+    m_public->setText(QString::number(public_));
+    m_personnel->setText(QString::number(personnel));
+    m_sommeil->setChecked(sommeil);
+}
+
 void FenetreCinquieme::creerSaisie()
 {
     auto *cadre = new QGroupBox(QStringLiteral("Établissement"), this);

@@ -21,6 +21,9 @@ public:
 
     explicit FenetreCinquieme(QWidget *parent = nullptr);
 
+    // Public and staff handed on by another tool, with its sleeping rooms; the rest as it was.
+    void remplir(qint64 public_, qint64 personnel, bool sommeil);
+
 private:
     void creerSaisie();
     void creerResultat();

@@ -45,6 +45,14 @@ void FenetreEtude::charger(const QString &chemin, const Etude &etude)
     mettreTitre();
 }
 
+void FenetreEtude::nouvelle(const Etude &etude)
+{
+    charger({}, etude);
+    // Compared with an empty study of its kind, it is marked as not saved.
+    m_enregistree = std::visit([](const auto &outil) { return Etude(std::decay_t<decltype(outil)> {}); }, etude);
+    etudeModifiee();
+}
+
 bool FenetreEtude::ouvrirFichier(const QString &chemin)
 {
     const Lu<Etude> lu = FichierEtude::ouvrir(chemin);

@@ -28,6 +28,8 @@ public:
     // Shows `etude`, read from `chemin` (empty for a new study), in place of the current study;
     // nothing is unsaved.
     void charger(const QString &chemin, const Etude &etude);
+    // Shows `etude` as a new study, not saved yet: numbers handed on by another tool.
+    void nouvelle(const Etude &etude);
     // Reads `chemin` into the window; a damaged, foreign or newer file is refused with a
     // warning and the study shown stays as it was.
     bool ouvrirFichier(const QString &chemin);

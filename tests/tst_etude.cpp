@@ -88,8 +88,8 @@ private slots:
         QTest::newRow("marqueur étranger")
             << change("salvanor-etude", "salvanor") << "n'est pas une étude SalvaNOR.";
         QTest::newRow("version suivante")
-            << change("\"version\": 1", "\"version\": 2")
-            << "a été enregistré par une version plus récente de SalvaNOR - Dégagements (format 2) "
+            << change("\"version\": 1", "\"version\": 3")
+            << "a été enregistré par une version plus récente de SalvaNOR - Dégagements (format 3) "
                "; il ne peut pas être ouvert ici.";
         QTest::newRow("effectif en nombre") << change("\"100\"",
             "100") << endommage + "« effectif » du niveau R+2 n'a pas la forme attendue.";

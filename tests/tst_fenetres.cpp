@@ -141,11 +141,11 @@ private slots:
     void roleAccessible()
     {
         for (const char *entree :
-            { "Article", "Apropos", "SiteInternet", "Niveaux", "Largeurs", "Cinquieme" })
+            { "Article", "Apropos", "SiteInternet", "Effectif", "Niveaux", "Largeurs", "Cinquieme" })
             m_banc->declencher(entree);
         QWidgetList fenetres = QApplication::topLevelWidgets();
         fenetres.removeIf([](const QWidget *fenetre) { return !fenetre->isVisible(); });
-        QCOMPARE(fenetres.size(), 7);
+        QCOMPARE(fenetres.size(), 8);
         for (QWidget *fenetre : fenetres) {
             const QString nom = fenetre->objectName() + ": ";
             const QString titre = fenetre->windowHandle()->title();
@@ -231,7 +231,7 @@ private slots:
                 lu << "  " + (action->isSeparator() ? "-" : action->text()) + " " + action->shortcut().toString();
         }
         QCOMPARE(lu, QStringList({ "&Fichier", "  Im&primer le résultat ", "  - ", "  &Quitter Ctrl+Q", "&Références", "  A&rticle CO 38 ",
-            "  - ", "  &Niveaux et escaliers… ", "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ", "&Mise à jour", "  &Site Internet ",
+            "  - ", "  &Effectif et catégorie… ", "  &Niveaux et escaliers… ", "  &Vérifier des dégagements… ", "  &5e catégorie (PE 11)… ", "&Mise à jour", "  &Site Internet ",
             "&?", "  &A propos de Salvanor - Dégagements F1" }));
         QCOMPARE(m_banc->principale.findChild<QLabel *>("Label6")->text(), "Ce logiciel permet de calculer le nombre et la largeur des dégagements (portes, "
             "sorties, issues, ...). Il est l'application de l'article CO 38 du réglement de sécurité des Etablissements Recevant du Public du 25 juin 1980 modifé.");
