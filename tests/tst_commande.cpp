@@ -69,6 +69,13 @@ private slots:
             << R"({"effectif": 60, "exige": {"degagements": 2, "accessoire": false, "up": 2}, )"
                R"("elements": [{"largeurs_m": [1.33, 0.855], "portes": [true, true], "up": 3}, )"
             << QStringList { R"("verdict": "conforme", "effectif_maximal": 100})" };
+        QTest::newRow("effectif de l'exemple : 5e catégorie, PE 11") << QStringList { "--effectif", "--json", "RDC:M.vente=300", "R+1:M.vente=200", "RDC:personnel=20" }
+            << R"({"niveaux": [{"niveau": "R+1", "public": 67, "personnel": 0}, {"niveau": "RDC", "public": 100, "personnel": 20}], )"
+               R"("types": ["M"], "public": {"sous_sol": 0, "etages": 67, "total": 167}, "personnel": 20, "effectif": 187, "groupe": 2, "categorie": 5, )"
+               R"("seuils": {"sous_sol": 100, "etages": 100, "total": 200}, "regle_degagements": "PE 11", "avertissements": [{"article": "M 2", )"
+            << QStringList { R"({"article": "GN 1", "texte": )" };
+        QTest::newRow("effectif en mots, options répétées sans effet") << QStringList { "--effectif", "--sommeil", "RDC:O.declare=12", "--sommeil" } << "Zones :\n  RDC O.declare : 12 personnes"
+            << QStringList { "Catégorie : 2e groupe, 5e catégorie", "Dégagements : PE 11 §3, pour 12 personnes", "Avertissement (O 1) : " };
         QTest::newRow("5e catégorie de l'exemple") << QStringList { "--cinquieme", "--json", "--public", "120", "--personnel", "30" }
             << R"({"applicable": true, "effectif": 150, "regle": "PE 11", "solutions": [[1.4, 0.9]]})" "\n" << QStringList();
         QTest::newRow("5e catégorie au-delà de 300 avec le personnel") << QStringList { "--cinquieme", "--json", "--public", "290", "--personnel", "20" }
@@ -105,6 +112,8 @@ private slots:
         QTest::newRow("--escalier-unique, 40 personnes et un seul 1 UP") << QStringList { "--largeurs", "--effectif", "40", "--escalier-unique", "0,90" } << "--escalier-unique" << "Verdict : conforme\n";
         QTest::newRow("--existant : 0,80 m") << QStringList { "--cinquieme", "--public", "120", "--personnel", "0", "--existant" } << "--existant" << "dégagement de 0,80 m";
         QTest::newRow("--sommeil : PE 11 dès 1 personne") << QStringList { "--cinquieme", "--public", "19", "--personnel", "0", "--sommeil" } << "--sommeil" << "Règle : Article PE 11 §3";
+        QTest::newRow("--spectacle : 20 et 50 pour le type L") << QStringList { "--effectif", "--json", "--spectacle", "RDC:L.places=50" } << "--spectacle" << R"("categorie": 4)";
+        QTest::newRow("--sommeil : 30 pour le type R") << QStringList { "--effectif", "--json", "--sommeil", "RDC:R.declare=28", "R+1:R.declare=4" } << "--sommeil" << R"("regle_degagements": "CO 38")";
         QTest::newRow("--help : l'aide") << QStringList { "--help" } << "--help" << "--aide | --help | --version";
         // clang-format on
     }
@@ -142,38 +151,46 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("cite");
+        QTest::addColumn<QString>("mots"); // besides what the line always holds
         // clang-format off
-        QTest::newRow("option inconnue") << QStringList { "--niveau", "RDC=1" } << "--niveau";
-        QTest::newRow("option sans valeur") << QStringList { "--largeurs", "2,40", "--effectif" } << "--effectif";
-        QTest::newRow("aucun niveau") << QStringList { "--niveaux", "--json" } << "--niveaux";
-        QTest::newRow("SS10") << QStringList { "--niveaux", "SS10=5@3" } << "SS10=5@3";
-        QTest::newRow("niveau deux fois") << QStringList { "--niveaux", "RDC=1", "R+1=2", "RDC=3" } << "RDC=3";
-        QTest::newRow("profondeur sur un étage") << QStringList { "--niveaux", "R+1=5@2" } << "R+1=5@2";
-        QTest::newRow("sous-sol sans profondeur") << QStringList { "--niveaux", "SS1=150" } << "SS1=150";
-        QTest::newRow("quatre décimales") << QStringList { "--niveaux", "SS1=150@3,5001" } << "SS1=150@3,5001";
-        QTest::newRow("effectif en lettres") << QStringList { "--niveaux", "R+1=douze" } << "R+1=douze";
-        QTest::newRow("effectif au-delà de 32 bits") << QStringList { "--niveaux", "RDC=2147483648" } << "RDC=2147483648";
-        QTest::newRow("calcul de 0, refusé comme dans la fenêtre") << QStringList { "--calcul", "0" } << "0";
-        QTest::newRow("groupe incomplet") << QStringList { "--largeurs", "--effectif", "250", "1,40p+" } << "1,40p+";
-        QTest::newRow("retour à la ligne dans un groupe") << QStringList { "--largeurs", "--effectif", "9", "1p+0,\n9" } << "1p+0,\uFFFD9";
-        QTest::newRow("deux études") << QStringList { "a.salvanor", "b.salvanor" } << "b.salvanor";
-        QTest::newRow("option répétée") << QStringList { "--niveaux", "--json", "RDC=1", "--json" } << "--json";
-        QTest::newRow("option avant sa commande") << QStringList { "--json", "--niveaux", "RDC=1" } << "--json";
-        QTest::newRow("option seule") << QStringList { "--escalier-unique" } << "--escalier-unique";
-        QTest::newRow("option d'une autre commande") << QStringList { "--niveaux", "--existant", "RDC=1" } << "--existant";
+        QTest::newRow("option inconnue") << QStringList { "--niveau", "RDC=1" } << "--niveau" << "";
+        QTest::newRow("option sans valeur") << QStringList { "--largeurs", "2,40", "--effectif" } << "--effectif" << "";
+        QTest::newRow("aucun niveau") << QStringList { "--niveaux", "--json" } << "--niveaux" << "";
+        QTest::newRow("SS10") << QStringList { "--niveaux", "SS10=5@3" } << "SS10=5@3" << "";
+        QTest::newRow("niveau deux fois") << QStringList { "--niveaux", "RDC=1", "R+1=2", "RDC=3" } << "RDC=3" << "";
+        QTest::newRow("profondeur sur un étage") << QStringList { "--niveaux", "R+1=5@2" } << "R+1=5@2" << "";
+        QTest::newRow("sous-sol sans profondeur") << QStringList { "--niveaux", "SS1=150" } << "SS1=150" << "";
+        QTest::newRow("quatre décimales") << QStringList { "--niveaux", "SS1=150@3,5001" } << "SS1=150@3,5001" << "";
+        QTest::newRow("effectif en lettres") << QStringList { "--niveaux", "R+1=douze" } << "R+1=douze" << "";
+        QTest::newRow("effectif au-delà de 32 bits") << QStringList { "--niveaux", "RDC=2147483648" } << "RDC=2147483648" << "";
+        QTest::newRow("calcul de 0, refusé comme dans la fenêtre") << QStringList { "--calcul", "0" } << "0" << "";
+        QTest::newRow("groupe incomplet") << QStringList { "--largeurs", "--effectif", "250", "1,40p+" } << "1,40p+" << "";
+        QTest::newRow("retour à la ligne dans un groupe") << QStringList { "--largeurs", "--effectif", "9", "1p+0,\n9" } << "1p+0,\uFFFD9" << "";
+        QTest::newRow("deux études") << QStringList { "a.salvanor", "b.salvanor" } << "b.salvanor" << "";
+        QTest::newRow("option répétée") << QStringList { "--niveaux", "--json", "RDC=1", "--json" } << "--json" << "";
+        QTest::newRow("option avant sa commande") << QStringList { "--json", "--niveaux", "RDC=1" } << "--json" << "";
+        QTest::newRow("option seule") << QStringList { "--escalier-unique" } << "--escalier-unique" << "";
+        QTest::newRow("option d'une autre commande") << QStringList { "--niveaux", "--existant", "RDC=1" } << "--existant" << "";
+        QTest::newRow("une zone sans niveau") << QStringList { "--effectif", "M.vente=300" } << "M.vente=300" << "NIVEAU:NATURE=QUANTITÉ";
+        QTest::newRow("un type que l'outil ne couvre pas") << QStringList { "--effectif", "RDC:J.declare=5" } << "RDC:J.declare=5" << "type J";
+        QTest::newRow("des places sur un nombre") << QStringList { "--effectif", "R+1:L.places=30@60" } << "R+1:L.places=30@60" << "";
+        QTest::newRow("le personnel seul") << QStringList { "--effectif", "RDC:personnel=3" } << "--effectif" << "aucune zone de public";
+        QTest::newRow("plus de 2 147 483 647 personnes") << QStringList { "--effectif", "RDC:X.declare=2147483647", "RDC:personnel=1" } << "--effectif" << "2 147 483 647";
+        QTest::newRow("des dégagements après --effectif") << QStringList { "--effectif", "250", "2,40" } << "250" << "--largeurs --effectif N";
         // clang-format on
     }
     void refus()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, cite);
+        QFETCH(QString, mots);
         const Execution execution = executer(arguments);
         QCOMPARE(execution.code, 2);
         QCOMPARE(execution.sortie, QString());
         const QString debut = QStringLiteral("salvanor-degagements : « %1 » : ").arg(cite);
         const QString &ligne = execution.erreurs;
         QVERIFY2(ligne.startsWith(debut) && ligne.size() > debut.size() + 10
-                && ligne.endsWith(".\n") && ligne.count(u'\n') == 1,
+                && ligne.endsWith(".\n") && ligne.count(u'\n') == 1 && ligne.contains(mots),
             qPrintable(ligne));
     }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "Etude.h"
 #include "Fichier.h"
+#include "MotsEffectif.h"
 #include "MotsLargeurs.h"
 #include "MotsNiveaux.h"
 
@@ -127,6 +128,11 @@ private slots:
                     "Total : 7 UP en 2 dégagements normaux, 1 pouvant être accessoire (CO 41)",
                     "Verdict : conforme",
                     "Effectif maximal admis par ces dégagements : 500 personnes" } },
+            { "v2-effectif.salvanor",
+                { "locaux à sommeil", "SS1 | 12 | 12 | 0 | 12", "R+1 | 66,67 | 67 | 0 | 67",
+                    "Effectif : 199 personnes : 179 du public et 20 du personnel",
+                    "Dégagements : PE 11 §3, pour 199 personnes, public et personnel (PE 11 §5) : "
+                    "1 dégagement de 1,40 m + 1 dégagement de 0,90 m." } },
         };
         for (const QString &fichier : QDir(SALVANOR_ETUDES).entryList({ "*.salvanor" }))
             QTest::newRow(qPrintable(fichier)) << fichier << vues.value(fichier);
@@ -145,6 +151,14 @@ private slots:
         if (const auto *largeurs = std::get_if<EtudeLargeurs>(&*lu.valeur))
             vues << (largeurs->escalierUnique ? "escalier unique" : "")
                  << bilanLargeurs(lireLargeurs(*largeurs));
+        if (const auto *effectif = std::get_if<EtudeEffectif>(&*lu.valeur)) {
+            const EffectifLu lue = lireEffectif(*effectif);
+            QVERIFY2(lue.resultat, qPrintable(lue.resultat.erreur));
+            const MotsEffectif mots = motsEffectif(lue.entree, *lue.resultat.valeur);
+            vues << (effectif->sommeil ? "locaux à sommeil" : "") << mots.bilan();
+            for (const QStringList &rangee : mots.niveaux.lignes)
+                vues << rangee.join(" | ");
+        }
         for (const QString &ligne : std::as_const(lignes))
             QVERIFY2(vues.contains(ligne), qPrintable(ligne + "\n" + vues.join("\n")));
     }
