@@ -27,7 +27,11 @@ EffectifLu lireEffectif(const EtudeEffectif &etude)
             // Seats and area in two cells: once one is typed, both are expected.
             if (!saisie.quantite.isEmpty() || !saisie.places.isEmpty()) {
                 const Lu<qint64> surface = lireSurface(saisie.quantite);
-                const Lu<qint64> places = lireNombreZone(saisie.places);
+                const Lu<qint64> places = saisie.places.isEmpty()
+                    ? Lu<qint64> { std::nullopt,
+                          QStringLiteral("Indiquez le nombre de places assises déclarées, par "
+                                         "exemple 120.") }
+                    : lireNombreZone(saisie.places);
                 ligne.erreurQuantite = surface.erreur;
                 ligne.erreurPlaces = places.erreur;
                 if (surface && places)

@@ -75,13 +75,13 @@ QString bandeCategorie(int categorie)
 {
     switch (categorie) {
     case 1:
-        return QStringLiteral("plus de 1 500");
+        return QStringLiteral("plus de 1 500 personnes");
     case 2:
-        return QStringLiteral("de 701 à 1 500");
+        return QStringLiteral("de 701 à 1 500 personnes");
     case 3:
-        return QStringLiteral("de 301 à 700");
+        return QStringLiteral("de 301 à 700 personnes");
     default:
-        return QStringLiteral("300 au plus");
+        return QStringLiteral("300 personnes au plus");
     }
 }
 
@@ -104,8 +104,7 @@ QString motsCategorie(const ResultatEffectif &r)
                                   "moins (GN 2 §2)")
                        .arg(type);
     return titre + QStringLiteral(" : ") + raisons.join(QStringLiteral(" ; "))
-        + QStringLiteral(" ; l'effectif de %1, public et personnel, est de %2 personnes "
-                         "(R143-19).")
+        + QStringLiteral(" ; effectif de %1, public et personnel : %2 (R143-19).")
               .arg(personnes(r.effectif), bandeCategorie(r.categorie));
 }
 

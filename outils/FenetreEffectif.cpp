@@ -196,8 +196,8 @@ FenetreEffectif::FenetreEffectif()
     : FenetreEtude("FenetreEffectif", QStringLiteral("Effectif et catégorie"))
 {
     auto *mise = new QVBoxLayout(this);
-    mise->addLayout(creerSaisie(), 1);
-    mise->addLayout(creerResultats(), 1);
+    mise->addLayout(creerSaisie(), 2);
+    mise->addLayout(creerResultats(), 3);
     QHBoxLayout *commandes = creerCommandes();
     m_versNiveaux = bouton("VersNiveaux", QStringLiteral("Dégagements par &niveau…"),
         QStringLiteral("Ouvre « Niveaux et escaliers » avec l'effectif de chaque niveau, public "
@@ -277,12 +277,19 @@ QVBoxLayout *FenetreEffectif::creerResultats()
     m_avertissements = liste("Avertissements", QStringLiteral("Avertissements"));
     m_textes = liste("Textes", QStringLiteral("Textes suivis"));
 
+    // The room a window gives is shared by the layout's stretches, not by what each list would
+    // like: the zones typed keep theirs.
+    for (QWidget *vue : std::initializer_list<QWidget *> { m_zones, m_niveaux, m_classes, m_avertissements, m_textes }) {
+        vue->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+        vue->setMinimumHeight(vue->fontMetrics().lineSpacing() * 4);
+    }
+
     auto *niveaux = new QVBoxLayout;
     niveaux->addWidget(Gabarit::legende(QStringLiteral("Public par ni&veau :"), m_niveaux));
-    niveaux->addWidget(m_niveaux);
+    niveaux->addWidget(m_niveaux, 1);
     auto *classes = new QVBoxLayout;
     classes->addWidget(Gabarit::legende(QStringLiteral("&Classement :"), m_classes));
-    classes->addWidget(m_classes);
+    classes->addWidget(m_classes, 1);
     auto *tables = new QHBoxLayout;
     tables->addLayout(niveaux, 3);
     tables->addLayout(classes, 2);
