@@ -13,10 +13,9 @@ int main(int argc, char *argv[])
 {
     // Options answer on the terminal, without a display; the plain start pays one test for it.
     if (LigneDeCommande::estCommande(argc, argv)) {
+        LigneDeCommande::garderSortiesStandard();
         const QCoreApplication app(argc, argv);
-        QTextStream sortie(stdout);
-        QTextStream erreurs(stderr);
-        return LigneDeCommande::executer(QCoreApplication::arguments().sliced(1), sortie, erreurs);
+        return LigneDeCommande::executer(QCoreApplication::arguments().sliced(1));
     }
     QApplication app(argc, argv);
     Gabarit::preparerApplication();

@@ -3,14 +3,23 @@
 #include "LigneDeCommande.h"
 
 #include "Commande.h"
+#include "Fichier.h"
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace LigneDeCommande {
 
 namespace {
 
-Reponse repondre(const QStringList &arguments)
+// Set by garderSortiesStandard().
+bool sortieFermee = false;
+
+Reponse reponse(const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return Refus { std::nullopt,
@@ -55,17 +64,47 @@ bool estCommande(int argc, char **argv)
     return argc == 2 && (argv[1][0] == '-' || argv[1][0] == '\0');
 }
 
-int executer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs)
+Issue repondre(const QStringList &arguments)
 {
-    const Reponse reponse = repondre(arguments);
-    if (const auto *refus = std::get_if<Refus>(&reponse)) {
-        erreurs << refus->ligne();
-        erreurs.flush();
-        return ArgumentsIllisibles;
+    const Reponse lue = reponse(arguments);
+    if (const auto *refus = std::get_if<Refus>(&lue))
+        return { ArgumentsIllisibles, {}, refus->ligne() };
+    return { Reussite, std::get<QString>(lue), {} };
+}
+
+void garderSortiesStandard()
+{
+#ifdef Q_OS_UNIX
+    for (const int descripteur : { 1, 2 }) {
+        if (::fcntl(descripteur, F_GETFD) != -1)
+            continue;
+        sortieFermee = sortieFermee || descripteur == 1;
+        const int nul = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nul >= 0 && nul != descripteur) {
+            ::dup2(nul, descripteur);
+            ::close(nul);
+        }
     }
-    sortie << std::get<QString>(reponse);
-    sortie.flush();
-    return Reussite;
+#endif
+}
+
+int executer(const QStringList &arguments, int sortie, int erreurs)
+{
+    Issue issue = repondre(arguments);
+    if (issue.code == Reussite) {
+        const QString raison = sortieFermee && sortie == 1
+            ? QStringLiteral("elle est fermée")
+            : Fichier::ecrireSur(sortie, issue.sortie.toUtf8());
+        if (!raison.isEmpty())
+            issue = { ReponseNonEcrite, {},
+                QStringLiteral("salvanor-degagements : la réponse n'a pas pu être écrite en entier "
+                               "sur la sortie standard : %1.\n")
+                    .arg(raison) };
+    }
+    // Where even this line cannot go, the exit code still tells.
+    if (!issue.erreurs.isEmpty())
+        Fichier::ecrireSur(erreurs, issue.erreurs.toUtf8());
+    return issue.code;
 }
 
 } // namespace LigneDeCommande

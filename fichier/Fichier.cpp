@@ -270,6 +270,24 @@ QString ecrire(const QString &chemin, const QByteArray &octets)
     return {};
 }
 
+QString ecrireSur(int descripteur, const QByteArray &octets)
+{
+    survivreALaLimiteDeTaille();
+    int erreur = ecrireTout(descripteur, octets);
+    if (::close(descripteur) != 0 && erreur == 0 && errno != EINTR)
+        erreur = errno;
+    switch (erreur) {
+    case 0:
+        return {};
+    case EBADF:
+        return QStringLiteral("elle est fermée");
+    case EPIPE:
+        return QStringLiteral("le programme qui la lisait s'est arrêté");
+    default:
+        return cause(erreur, QStringLiteral("l'écriture"));
+    }
+}
+
 } // namespace Fichier
 
 #else
@@ -345,6 +363,17 @@ QString ecrire(const QString &chemin, const QByteArray &octets)
     }
     if (!fichier.commit())
         return raisonEcriture(chemin, fichier, octets.size());
+    return {};
+}
+
+QString ecrireSur(int descripteur, const QByteArray &octets)
+{
+    QFile sortie;
+    if (!sortie.open(descripteur, QIODevice::WriteOnly | QIODevice::Unbuffered,
+            QFileDevice::AutoCloseHandle))
+        return QStringLiteral("elle est fermée");
+    if (sortie.write(octets) != octets.size())
+        return QStringLiteral("le système a refusé l'écriture (%1)").arg(sortie.errorString());
     return {};
 }
 

@@ -11,7 +11,8 @@ namespace {
 // Words slow to spell: an argument's first byte below their count stands for the word of that rank.
 const char *const Mots[] = { "--calcul", "--niveaux", "--largeurs", "--cinquieme", "--json",
     "--effectif", "--public", "--personnel", "--existant", "--sommeil", "--escalier-unique",
-    "--aide", "--version", "RDC=", "R+", "SS", "p+" };
+    "--aide", "--version", "RDC=", "R+", "SS", "p+", "--spectacle", "RDC:M.vente=", "R+1:N.places=",
+    "SS1:personnel=", "RDC:L.banc=" };
 
 QStringList arguments(const uint8_t *octets, size_t taille)
 {
@@ -31,11 +32,7 @@ QStringList arguments(const uint8_t *octets, size_t taille)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *octets, size_t taille)
 {
     const QStringList lus = arguments(octets, taille);
-    QString sortie;
-    QString erreurs;
-    QTextStream fluxSortie(&sortie);
-    QTextStream fluxErreurs(&erreurs);
-    const int code = LigneDeCommande::executer(lus, fluxSortie, fluxErreurs);
+    const auto [code, sortie, erreurs] = LigneDeCommande::repondre(lus);
     const auto exiger = [&](bool tenu, const char *quoi) {
         if (!tenu)
             qFatal("broken: %s for: %s", quoi, qPrintable(lus.join(QStringLiteral(" | "))));

@@ -6,24 +6,16 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Execution
-{
-    int code = -1;
-    QString sortie;
-    QString erreurs;
-};
+using Execution = LigneDeCommande::Issue;
 
 Execution executer(const QStringList &arguments)
 {
-    Execution execution;
-    QTextStream sortie(&execution.sortie);
-    QTextStream erreurs(&execution.erreurs);
-    execution.code = LigneDeCommande::executer(arguments, sortie, erreurs);
-    return execution;
+    return LigneDeCommande::repondre(arguments);
 }
 
 } // namespace
@@ -204,6 +196,34 @@ private slots:
         QVERIFY(tableau.last().sliced(colonne).startsWith("150 → 200 + 20 % = 240"));
         for (const QString &ligne : tableau)
             QVERIFY2(ligne.at(colonne - 1) == u' ' && ligne.at(colonne) != u' ', qPrintable(ligne));
+    }
+
+    // An answer the terminal or the disk could not take whole is no answer: exit 1 and why.
+    void reponseNonEcrite_data()
+    {
+        QTest::addColumn<QString>("redirection");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("périphérique plein") << "> /dev/full" << "le disque est plein";
+        QTest::newRow("sortie fermée") << ">&-" << "elle est fermée";
+        QTest::newRow("limite de taille de fichier")
+            << "> \"$1\"/aide.txt; ulimit -f 1" << "taille maximale permise";
+    }
+    void reponseNonEcrite()
+    {
+        QFETCH(QString, redirection);
+        QFETCH(QString, cause);
+        const QTemporaryDir dossier;
+        // The limit is set before the program starts, as a shell does: its default kills.
+        const QString limite = redirection.section("; ", 1);
+        QProcess shell;
+        shell.start("sh", { "-c", limite + (limite.isEmpty() ? "" : "; ") + "exec \"$0\" --aide " + redirection.section("; ", 0, 0),
+                              SALVANOR_EXECUTABLE, dossier.path() });
+        QVERIFY(shell.waitForFinished(30000));
+        QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(shell.exitCode(), 1);
+        const QString erreurs = QString::fromUtf8(shell.readAllStandardError());
+        QVERIFY2(erreurs.startsWith("salvanor-degagements : la réponse n'a pas pu être écrite en entier sur la sortie standard : ")
+                && erreurs.contains(cause) && erreurs.count('\n') == 1, qPrintable(erreurs));
     }
 
     // The real program where a window cannot open: options answer, stdout and stderr apart.
