@@ -196,6 +196,8 @@ private slots:
         QTest::newRow("Largeurs: exits table") << "Sorties" << QAccessible::Table << "Dégagements mesurés | Largeur (m) : , Porte : , Groupe : , UP : , Décompte : ";
         QTest::newRow("Largeurs: result text") << "Bilan" << QAccessible::StaticText << "Total : 0 UP en 0 dégagement normal\nExigé pour 250 personnes (CO 38 §1) : il faut 2 dégagements totalisant 4 UP\nVerdict : non conforme : il manque 2 dégagements totalisant 4 UP\nEffectif maximal admis par ces dégagements : 0 personne | Résultat de la vérification";
         QTest::newRow("Cinquieme: field caption") << "&Public :" << QAccessible::StaticText << "Public : | ";
+        QTest::newRow("Cinquieme: check box") << "Sommeil" << QAccessible::CheckBox << "Locaux à sommeil | PE 2 §3 : avec des locaux à sommeil, PE 11 s'applique même à 19 personnes du public ou moins | PE 2 §3 : avec des locaux à sommeil, PE 11 s'applique même à 19 personnes du public ou moins";
+        QTest::newRow("Cinquieme: push button") << "Fermer" << QAccessible::Button << "Fermer | Ferme la fenêtre | Ferme la fenêtre";
         // clang-format on
     }
 
