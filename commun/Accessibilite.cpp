@@ -3,17 +3,20 @@
 #include "Accessibilite.h"
 
 #include <QAccessibleWidget>
-#include <QDialog>
-#include <QMainWindow>
+#include <QWidget>
 
 namespace {
 
-QAccessibleInterface *fenetreSimple(const QString &, QObject *objet)
+// Qt asks the factories with each class name of the object, from the most derived class up, and
+// keeps the first interface it gets. Answering only at "QWidget" leaves every class Qt knows
+// (buttons, boxes, tables, lists, labels, group boxes, dialogs, main windows, menus, tips) its
+// own interface, even when Qt asks while the control has no parent yet, which makes it a window
+// until a layout places it. Only classes Qt has no interface for get this far: the program's
+// windows, and parts built inside their parent (Ligne, Qt's inner widgets), which never are.
+QAccessibleInterface *fenetreSimple(const QString &classe, QObject *objet)
 {
     auto *fenetre = qobject_cast<QWidget *>(objet);
-    // Menus, tips and dialogs are windows too, with roles of their own.
-    if (!fenetre || fenetre->windowType() != Qt::Window || qobject_cast<QMainWindow *>(fenetre)
-        || qobject_cast<QDialog *>(fenetre))
+    if (classe != QLatin1String("QWidget") || !fenetre || fenetre->windowType() != Qt::Window)
         return nullptr;
     return new QAccessibleWidget(fenetre, QAccessible::Window);
 }

@@ -39,6 +39,13 @@ Lu<qint32> lireChamp(QLineEdit *saisie)
     return lu;
 }
 
+// What the tip shows, a screen reader reads.
+void bulle(QWidget *controle, const QString &texte)
+{
+    controle->setToolTip(texte);
+    controle->setAccessibleDescription(texte);
+}
+
 QLabel *ligneResultat(QWidget *cadre, const char *nom, const QString &description)
 {
     auto *ligne = new QLabel(cadre);
@@ -63,7 +70,7 @@ FenetreCinquieme::FenetreCinquieme(QWidget *parent)
     auto *fermer = new QPushButton(QStringLiteral("&Fermer"), this);
     fermer->setObjectName(QStringLiteral("Fermer"));
     fermer->setAccessibleName(QStringLiteral("Fermer"));
-    fermer->setAccessibleDescription(QStringLiteral("Ferme la fenêtre"));
+    bulle(fermer, QStringLiteral("Ferme la fenêtre"));
     // Enter presses the focused button, as Space does.
     fermer->setAutoDefault(true);
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
@@ -97,9 +104,12 @@ void FenetreCinquieme::creerSaisie()
     m_existant = new QCheckBox(
         QStringLiteral("Établissement e&xistant (rénovation, immeuble existant)"), cadre);
     m_existant->setObjectName(QStringLiteral("Existant"));
-    m_existant->setToolTip(QStringLiteral("PE 11 : 0,90 m peut alors être ramené à 0,80 m"));
+    bulle(m_existant, QStringLiteral("PE 11 : 0,90 m peut alors être ramené à 0,80 m"));
     m_sommeil = new QCheckBox(QStringLiteral("Locaux à &sommeil"), cadre);
     m_sommeil->setObjectName(QStringLiteral("Sommeil"));
+    bulle(m_sommeil,
+        QStringLiteral("PE 2 §3 : avec des locaux à sommeil, PE 11 s'applique même à 19 "
+                       "personnes du public ou moins"));
     formulaire->addRow(m_existant);
     formulaire->addRow(m_sommeil);
     layout()->addWidget(cadre);

@@ -148,15 +148,15 @@ Etude FenetreLargeurs::etude() const
 
 void FenetreLargeurs::afficherEtude(const Etude &lue)
 {
-    const auto &etude = std::get<EtudeLargeurs>(lue);
+    const auto &saisies = std::get<EtudeLargeurs>(lue);
     {
         const QSignalBlocker silenceTable(m_sorties);
         const QSignalBlocker silenceEffectif(m_effectif);
         const QSignalBlocker silenceEscalier(m_escalierUnique);
-        m_effectif->setText(etude.effectif);
-        m_escalierUnique->setChecked(etude.escalierUnique);
+        m_effectif->setText(saisies.effectif);
+        m_escalierUnique->setChecked(saisies.escalierUnique);
         m_sorties->setRowCount(0);
-        for (const SaisieSortie &sortie : etude.sorties)
+        for (const SaisieSortie &sortie : saisies.sorties)
             insererSortie(m_sorties->rowCount(), sortie);
     }
     m_sorties->setCurrentCell(0, ColonneLargeur);

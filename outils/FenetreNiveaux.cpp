@@ -139,21 +139,21 @@ Etude FenetreNiveaux::etude() const
 
 void FenetreNiveaux::afficherEtude(const Etude &lue)
 {
-    const auto &etude = std::get<EtudeNiveaux>(lue);
+    const auto &saisies = std::get<EtudeNiveaux>(lue);
     // Every level from the top down to the deepest, the RDC included, whatever the file holds.
     int haut = 0;
     int bas = 0;
-    for (const SaisieNiveau &niveau : etude.niveaux) {
+    for (const SaisieNiveau &niveau : saisies.niveaux) {
         haut = std::max(haut, niveau.indice);
         bas = std::min(bas, niveau.indice);
     }
     const QSignalBlocker silence(m_saisie);
     m_saisie->setRowCount(0);
     for (int niveauVoulu = haut; niveauVoulu >= bas; --niveauVoulu) {
-        const auto trouve = std::find_if(etude.niveaux.cbegin(), etude.niveaux.cend(),
+        const auto trouve = std::find_if(saisies.niveaux.cbegin(), saisies.niveaux.cend(),
             [niveauVoulu](const SaisieNiveau &niveau) { return niveau.indice == niveauVoulu; });
         insererNiveau(m_saisie->rowCount(),
-            trouve != etude.niveaux.cend() ? *trouve : SaisieNiveau { niveauVoulu, {}, {} });
+            trouve != saisies.niveaux.cend() ? *trouve : SaisieNiveau { niveauVoulu, {}, {} });
     }
     m_saisie->setCurrentCell(0, ColonneEffectif);
     recalculer();

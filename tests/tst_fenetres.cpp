@@ -137,9 +137,11 @@ private slots:
         QVERIFY(outil || fenetre->isVisible());
     }
 
-    // Every window is announced to a screen reader as a window or dialog, named by its caption.
+    // Every window is announced as a window or dialog named by its caption; inside, nothing poses
+    // as one, each child is its parent's, and the cursor's cell (QTableView's index) is that cell.
     void roleAccessible()
     {
+        QTest::failOnWarning(QRegularExpression("Cannot create accessible child interface"));
         for (const char *entree :
             { "Article", "Apropos", "SiteInternet", "Effectif", "Niveaux", "Largeurs", "Cinquieme" })
             m_banc->declencher(entree);
@@ -149,13 +151,84 @@ private slots:
         for (QWidget *fenetre : fenetres) {
             const QString nom = fenetre->objectName() + ": ";
             const QString titre = fenetre->windowHandle()->title();
-            const QAccessibleInterface *annonce = QAccessible::queryAccessibleInterface(fenetre);
+            QAccessibleInterface *annonce = QAccessible::queryAccessibleInterface(fenetre);
             const QAccessible::Role role = annonce->role();
             QVERIFY2(
                 (role == QAccessible::Window || role == QAccessible::Dialog) && !titre.isEmpty(),
                 qPrintable(nom + "role " + QString::number(role)));
             QCOMPARE(nom + annonce->text(QAccessible::Name), nom + titre);
+            for (QList<QAccessibleInterface *> aVoir { annonce }; !aVoir.isEmpty();) {
+                QAccessibleInterface *noeud = aVoir.takeLast();
+                QVERIFY2(noeud == annonce
+                        || (noeud && noeud->role() != QAccessible::Window
+                            && noeud->parent()->indexOfChild(noeud) >= 0),
+                    qPrintable(nom + (noeud ? noeud->text(QAccessible::Name) : QString())));
+                for (int i = 0; i < noeud->childCount(); ++i)
+                    aVoir << noeud->child(i);
+            }
+            for (QTableWidget *table : fenetre->findChildren<QTableWidget *>())
+                for (int ligne = 0; ligne < table->rowCount(); ++ligne)
+                    for (int colonne = 0; colonne < table->columnCount(); ++colonne) {
+                        QAccessibleEvent curseur(table, QAccessible::Focus);
+                        curseur.setChild((ligne + 1) * (table->columnCount() + 1) + colonne + 1);
+                        const auto *lue = curseur.accessibleInterface()->tableCellInterface();
+                        QVERIFY2(lue && lue->rowIndex() == ligne && lue->columnIndex() == colonne,
+                            qPrintable(nom + table->objectName()));
+                    }
         }
+    }
+
+    // What a screen reader gets from each kind of control of each tool window (first word of the
+    // row): role, name | description (| a button's tip), or a table's first row with its headers.
+    void controleLu_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("lu");
+        // clang-format off
+        QTest::newRow("Niveaux: push button") << "AjouterEtage" << QAccessible::Button << "Ajouter un étage | Ajoute un étage au-dessus du dernier | Ajoute un étage au-dessus du dernier";
+        QTest::newRow("Niveaux: input table") << "Saisie" << QAccessible::Table << "Niveaux du bâtiment | Niveau : RDC, Effectif : 250, Profondeur (m) : ";
+        QTest::newRow("Niveaux: result table") << "ResultatNiveaux" << QAccessible::Table << "Dégagements des niveaux | Niveau : RDC, Effectif : 250, Profondeur (m) : , Effectif retenu : 250, Dégagements : 2, UP : 4, Solution : Il faut 2 dégagements totalisant 4 UP";
+        QTest::newRow("Niveaux: warnings") << "Avertissements" << QAccessible::List << "Avertissements | CO 36 §3 : RDC : 250 personnes, plus de 200 : chaque dégagement normal doit avoir au moins 2 UP.";
+        QTest::newRow("Niveaux: caption") << "Niveaux du &bâtiment :" << QAccessible::StaticText << "Niveaux du bâtiment : | ";
+        QTest::newRow("Largeurs: input box") << "Effectif" << QAccessible::EditableText << "Effectif | ";
+        QTest::newRow("Largeurs: check box") << "EscalierUnique" << QAccessible::CheckBox << "Étage desservi par un escalier unique, plancher bas à 8 m au plus | CO 38 §1 b : de 20 à 50 personnes, un escalier d'une unité de passage suffit alors | CO 38 §1 b : de 20 à 50 personnes, un escalier d'une unité de passage suffit alors";
+        QTest::newRow("Largeurs: exits table") << "Sorties" << QAccessible::Table << "Dégagements mesurés | Largeur (m) : , Porte : , Groupe : , UP : , Décompte : ";
+        QTest::newRow("Largeurs: result text") << "Bilan" << QAccessible::StaticText << "Total : 0 UP en 0 dégagement normal\nExigé pour 250 personnes (CO 38 §1) : il faut 2 dégagements totalisant 4 UP\nVerdict : non conforme : il manque 2 dégagements totalisant 4 UP\nEffectif maximal admis par ces dégagements : 0 personne | Résultat de la vérification";
+        QTest::newRow("Cinquieme: field caption") << "&Public :" << QAccessible::StaticText << "Public : | ";
+        QTest::newRow("Cinquieme: check box") << "Sommeil" << QAccessible::CheckBox << "Locaux à sommeil | PE 2 §3 : avec des locaux à sommeil, PE 11 s'applique même à 19 personnes du public ou moins | PE 2 §3 : avec des locaux à sommeil, PE 11 s'applique même à 19 personnes du public ou moins";
+        QTest::newRow("Cinquieme: push button") << "Fermer" << QAccessible::Button << "Fermer | Ferme la fenêtre | Ferme la fenêtre";
+        // clang-format on
+    }
+
+    void controleLu()
+    {
+        const QString entree = QString(QTest::currentDataTag()).section(u':', 0, 0);
+        QFETCH(QString, controle);
+        QWidget *fenetre = m_banc->ouvrir(qPrintable(entree), "Frm" + entree);
+        for (const char chiffre : { '2', '5', '0' }) // where the window puts the cursor
+            QTest::keyClick(QApplication::focusWidget(), chiffre);
+        auto *vu = fenetre->findChild<QWidget *>(controle);
+        for (QLabel *legende : fenetre->findChildren<QLabel *>())
+            vu = legende->text() == controle ? legende : vu;
+        QVERIFY(vu);
+        QAccessibleInterface *annonce = QAccessible::queryAccessibleInterface(vu);
+        QString lu = annonce->text(QAccessible::Name) + " | ";
+        if (QAccessibleTableInterface *table = annonce->tableInterface()) {
+            for (int colonne = 0; colonne < table->columnCount(); ++colonne) {
+                QAccessibleInterface *cellule = table->cellAt(0, colonne);
+                lu += colonne ? ", " : "";
+                for (auto *entete : cellule->tableCellInterface()->columnHeaderCells())
+                    lu += entete->text(QAccessible::Name) + " : ";
+                lu += cellule->text(QAccessible::Name);
+            }
+        } else {
+            lu += annonce->text(QAccessible::Description);
+            if (qobject_cast<QAbstractButton *>(vu))
+                lu += " | " + vu->toolTip();
+        }
+        QTEST(annonce->role(), "role");
+        QTEST(lu, "lu");
     }
 
     void saisie_data()
