@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 # cups-prive.sh DIR PID: a print scheduler all in DIR (socket DIR/cups.sock), gone with process PID;
-# prints its own PID. Its default queue takes PDF as it is, on A4 printable from 18 pt left and
-# 30 pt down, and writes each job to DIR/travaux/.
+# prints its own PID. Its default queue takes PDF as it is, on A4 printable from 36 pt left and
+# 50 pt down (ImageableArea 36 30 565 792), and writes each job to DIR/travaux/.
 set -eu
 d=$1
 mkdir -p "$d/bin/backend" "$d/spool" "$d/tmp" "$d/travaux"
@@ -18,7 +18,7 @@ printf '#!/bin/sh\n[ $# -eq 0 ] && exit 0\ncat "${6:--}" > %s/$1.part && mv %s/$
 chmod 700 "$d/bin/backend/capture"
 printf '%s\n' '*PPD-Adobe: "4.3"' '*cupsFilter2: "application/pdf application/pdf 0 -"' \
     '*DefaultPageSize: A4' '*PageSize A4: ""' '*DefaultImageableArea: A4' \
-    '*ImageableArea A4: "18 24 577 812"' '*DefaultPaperDimension: A4' \
+    '*ImageableArea A4: "36 30 565 792"' '*DefaultPaperDimension: A4' \
     '*PaperDimension A4: "595 842"' > "$d/capture.ppd"
 /usr/sbin/cupsd -f -c "$d/cupsd.conf" -s "$d/cups-files.conf" 2> "$d/journal" &
 cupsd=$!
