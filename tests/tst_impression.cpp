@@ -168,6 +168,40 @@ private slots:
     }
 #endif
 
+    void zoneTropPetite_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("zone"); // from its PPD, in whole millimetres
+        // clang-format off
+        QTest::newRow("too narrow") << "salvanor-etroite" << "169 × 268";
+        QTest::newRow("too short") << "salvanor-courte" << "186 × 226";
+        // clang-format on
+    }
+
+    // A study's pages (7 × 9.75 in) are refused, in French, with nothing sent; the main window's
+    // one page still prints there.
+    void zoneTropPetite()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, zone);
+        const qsizetype recus = travauxRecus();
+        QWidget *etude = m_banc->ouvrir("Niveaux", "FrmNiveaux");
+        QVERIFY(etude);
+        lancer("lpadmin", { "-d", file });
+        m_banc->plateforme.avertissements.clear();
+        etude->findChild<QAction *>("Imprimer")->trigger();
+        const QStringList refus = m_banc->plateforme.avertissements;
+        const QStringList resultat = imprimer("250");
+        lancer("lpadmin", { "-d", "salvanor-test" });
+        QCOMPARE(refus,
+            QStringList(QString("Niveaux et escaliers | Le résultat n'a pas été imprimé : la zone "
+                                "imprimable de l'imprimante « %1 » (%2 mm) est plus petite que "
+                                "les pages de l'étude (178 × 248 mm).")
+                            .arg(file, zone)));
+        QCOMPARE(resultat, QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(travauxRecus(), recus + 1, 20000);
+    }
+
     void sansImprimante()
     {
         lancer("lpadmin", { "-x", "salvanor-test" });
