@@ -20,6 +20,7 @@ constexpr int TailleTexte = 9;
 
 // Left edge of the text within the printable area, and where the body starts under the header.
 constexpr int Gauche = 200;
+static_assert(Gauche + Document::Largeur <= Document::Cadre.width());
 constexpr int DebutCorps = 700;
 constexpr int EspaceIntertitre = 300;
 constexpr int EspaceRangee = 40;
@@ -183,7 +184,7 @@ int Document::nombrePages(int hauteurPage) const
 
 void Document::imprimer(Imprimante &page, const QDate &date) const
 {
-    const QList<Page> pages = paginer(page.hauteurPage());
+    const QList<Page> pages = paginer(Cadre.height());
     const auto poser = [&page](int taille, int x, int y, const QString &texte) {
         page.setFontSize(taille);
         page.setCurrentX(x);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // A printed study of several pages, shared by every tool's printout. Lines have fixed heights
 // and text is wrapped by a conservative character count, so that where pages break depends
-// only on what is printed and on the page's height, never on the fonts installed:
+// only on what is printed, never on the printer nor on the fonts installed:
 //   Document            a title, section headings, paragraphs and tables, in order
 //   Document::Colonne   a table column: its heading and its width in twips
 //   Document::imprimer  cut into pages, each headed with the product, its version, the date and
@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +27,12 @@ public:
         int largeur = 0;
     };
 
-    // Width of the text, in twips: within A4 and the margins of common printers.
+    // Width of the text, in twips.
     static constexpr int Largeur = 9600;
+    // Every page is laid out in this frame, in twips from the printable area's top-left corner,
+    // so that the printout and the PDF break at the same lines: 7 × 9.75 in, within A4 and US
+    // Letter less 12.7 mm on each side.
+    static constexpr QSize Cadre { 10080, 14040 };
 
     void titre(const QString &texte);
     // Kept on the same page as what follows it.

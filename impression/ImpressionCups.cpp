@@ -6,6 +6,7 @@
 #include "Impression.h"
 #include "PagePeinte.h"
 #include "Produit.h"
+#include "ZoneImprimable.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
@@ -68,7 +69,7 @@ struct Cups
     }
 };
 
-enum class Statut { Imprime, Introuvable, Arretee, Refusee, Muette, Autre };
+enum class Statut { Imprime, Introuvable, Arretee, Refusee, Muette, TropPetite, Autre };
 
 // One printout, shared by the windows' thread and the print thread.
 struct Travail
@@ -89,6 +90,7 @@ struct Travail
     // Written by the windows' thread.
     QDeadlineTimer echeance { Impression::Delai };
     QByteArray pdf;
+    std::optional<QSize> cadre;
     std::atomic<bool> abandonne = false;
     // How long the print thread follows a job the windows gave up on, to cancel it.
     QDeadlineTimer limite { std::chrono::minutes(10) };
@@ -130,7 +132,8 @@ void noterEchec(const Cups &cups, Travail &t)
     t.detail = QString::fromUtf8(cups.cupsLastErrorString());
 }
 
-// The default printer, its state and its page; on the print thread.
+// The default printer, its state and its page, which must hold the frame asked for; on the print
+// thread.
 void chercher(Travail &t)
 {
     const Cups &cups = Cups::bibliotheque();
@@ -175,6 +178,9 @@ void chercher(Travail &t)
             QMarginsF(format.left, format.top, format.right, format.bottom) / 100.0,
             QPageLayout::Millimeter);
     }
+    t.detail = Impression::zoneTropPetite(t.imprimante, t.miseEnPage, t.cadre);
+    if (!t.detail.isEmpty())
+        t.statut = Statut::TropPetite;
     if (t.abandonne)
         t.statut = Statut::Muette;
 }
@@ -259,6 +265,9 @@ QString message(Statut statut, const Travail &t)
     case Statut::Muette:
         raison = QStringLiteral("le serveur d'impression ne répond pas");
         break;
+    case Statut::TropPetite:
+        raison = t.detail;
+        break;
     case Statut::Autre:
         // The print system's own words, for whoever looks after it.
         raison = QStringLiteral("le système d'impression a signalé une erreur (%1)").arg(t.detail);
@@ -271,9 +280,10 @@ QString message(Statut statut, const Travail &t)
 
 namespace Impression {
 
-QString imprimer(const std::function<void(Imprimante &)> &dessiner)
+QString imprimer(const std::function<void(Imprimante &)> &dessiner, std::optional<QSize> cadre)
 {
     auto t = std::make_shared<Travail>();
+    t->cadre = cadre;
     switch (attendre(t, chercher)) {
     case Fin::Interrompue:
         return {};

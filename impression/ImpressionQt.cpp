@@ -6,6 +6,7 @@
 #include "Impression.h"
 #include "PagePeinte.h"
 #include "Produit.h"
+#include "ZoneImprimable.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -13,7 +14,7 @@
 
 namespace Impression {
 
-QString imprimer(const std::function<void(Imprimante &)> &dessiner)
+QString imprimer(const std::function<void(Imprimante &)> &dessiner, std::optional<QSize> cadre)
 {
     const auto pasImprime = [](const QString &raison) {
         return QStringLiteral("Le résultat n'a pas été imprimé : %1.").arg(raison);
@@ -26,6 +27,9 @@ QString imprimer(const std::function<void(Imprimante &)> &dessiner)
             QStringLiteral("l'imprimante « %1 » est arrêtée").arg(info.printerName()));
     QPrinter imprimante(info, QPrinter::HighResolution);
     imprimante.setDocName(Produit::Titre);
+    if (const QString raison = zoneTropPetite(info.printerName(), imprimante.pageLayout(), cadre);
+        !raison.isEmpty())
+        return pasImprime(raison);
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return pasImprime(

@@ -18,8 +18,6 @@ public:
     virtual void setCurrentX(int twips) = 0;
     virtual void setCurrentY(int twips) = 0;
     virtual void print(const QString &ligne) = 0;
-    // Height of the printable area, in twips, so that a long document knows where to break.
-    virtual int hauteurPage() const = 0;
     // Ends the page and starts the next one, at the top-left corner.
     virtual void nouvellePage() = 0;
 };

@@ -3,7 +3,6 @@
 #include "PagePeinte.h"
 
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -42,12 +41,6 @@ void PagePeinte::print(const QString &ligne)
     m_peintre.drawText(QPointF(m_x, m_y + mesures.ascent()), ligne);
     m_x = 0;
     m_y += mesures.lineSpacing();
-}
-
-int PagePeinte::hauteurPage() const
-{
-    // Points are 20 twips.
-    return qRound(m_page.pageLayout().paintRect(QPageLayout::Point).height() * 20);
 }
 
 void PagePeinte::nouvellePage()

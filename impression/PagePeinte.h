@@ -21,7 +21,6 @@ public:
     void setCurrentX(int twips) override;
     void setCurrentY(int twips) override;
     void print(const QString &ligne) override;
-    int hauteurPage() const override;
     void nouvellePage() override;
 
 private:

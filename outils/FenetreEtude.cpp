@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 #include "FenetreEtude.h"
 
+#include "Document.h"
 #include "Gabarit.h"
 #include "Impression.h"
 #include "Plateforme.h"
@@ -119,7 +120,7 @@ void FenetreEtude::imprimer()
     const QString titre = m_titre;
     m_imprimer->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString echec = Impression::imprimer(dessiner);
+    const QString echec = Impression::imprimer(dessiner, Document::Cadre);
     QApplication::restoreOverrideCursor();
     // Closed meanwhile, the window is gone: the event loop ran while the print system answered.
     // cppcheck-suppress knownConditionTrueFalse

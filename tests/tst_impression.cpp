@@ -56,7 +56,7 @@ private slots:
     void init() { m_banc = std::make_unique<Banc>(); }
     void cleanup() { fermer(); }
 
-    // Each line where the layout puts it: the queue prints from 18 pt left and 30 pt down, and
+    // Each line where the layout puts it: the queue prints from 36 pt left and 50 pt down, and
     // 500 twips are 25 pt; the lines' sizes show in their heights, against the first (12 pt).
     void page()
     {
@@ -65,7 +65,7 @@ private slots:
         const QString page
             = lancer("pdftotext", { "-bbox", m_dossier.filePath("travaux/1.pdf"), "-" });
         const QRegularExpression motif(
-            "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
+            R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
         QStringList lignes;
         QList<qreal> hauts, hauteurs;
         for (const QRegularExpressionMatch &mot : motif.globalMatch(page)) {
@@ -78,15 +78,15 @@ private slots:
             }
             lignes.last() += " " + mot.captured(4);
         }
-        const QString filet = "43.0 12 " + QString(49, '-');
+        const QString filet = "61.0 12 " + QString(49, '-');
         QCOMPARE(lignes,
-            QStringList({ filet, "43.0 8 SalvaNOR - Dégagements v." SALVANOR_VERSION, filet,
-                "43.0 12 Pour 75 personnes", "43.0 12 Il faut 2 dégagements de 1 UP",
-                "43.0 12 ou 1 dégagement de 2 UP et", "63.0 12 1 dégagement accessoire", filet }));
+            QStringList({ filet, "61.0 8 SalvaNOR - Dégagements v." + QString(SALVANOR_VERSION),
+                filet, "61.0 12 Pour 75 personnes", "61.0 12 Il faut 2 dégagements de 1 UP",
+                "61.0 12 ou 1 dégagement de 2 UP et", "81.0 12 1 dégagement accessoire", filet }));
         // The last line six Arial 12 pt spaces (20 pt) further right; the first 25 pt down; Arial's
         // line spacing at 12 pt is 1.15 em; a blank line between the header and the result.
         const qreal pas = hauts[4] - hauts[3];
-        QVERIFY(qAbs(hauts[0] - 55) < 0.5 && qAbs(pas - 13.8) < 0.1);
+        QVERIFY(qAbs(hauts[0] - 75) < 0.5 && qAbs(pas - 13.8) < 0.1);
         QVERIFY(qAbs(hauts[3] - hauts[2] - 2 * pas) < 0.5);
     }
 
@@ -167,6 +167,40 @@ private slots:
         QCOMPARE(travaux(), avant);
     }
 #endif
+
+    void zoneTropPetite_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("zone"); // from its PPD, in whole millimetres
+        // clang-format off
+        QTest::newRow("too narrow") << "salvanor-etroite" << "169 × 268";
+        QTest::newRow("too short") << "salvanor-courte" << "186 × 226";
+        // clang-format on
+    }
+
+    // A study's pages (7 × 9.75 in) are refused, in French, with nothing sent; the main window's
+    // one page still prints there.
+    void zoneTropPetite()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, zone);
+        const qsizetype recus = travauxRecus();
+        QWidget *etude = m_banc->ouvrir("Niveaux", "FrmNiveaux");
+        QVERIFY(etude);
+        lancer("lpadmin", { "-d", file });
+        m_banc->plateforme.avertissements.clear();
+        etude->findChild<QAction *>("Imprimer")->trigger();
+        const QStringList refus = m_banc->plateforme.avertissements;
+        const QStringList resultat = imprimer("250");
+        lancer("lpadmin", { "-d", "salvanor-test" });
+        QCOMPARE(refus,
+            QStringList(QString("Niveaux et escaliers | Le résultat n'a pas été imprimé : la zone "
+                                "imprimable de l'imprimante « %1 » (%2 mm) est plus petite que "
+                                "les pages de l'étude (178 × 248 mm).")
+                            .arg(file, zone)));
+        QCOMPARE(resultat, QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(travauxRecus(), recus + 1, 20000);
+    }
 
     void sansImprimante()
     {

@@ -66,7 +66,7 @@ private slots:
             { -1, "150", "3,50" } };
         const QStringList texte = imprimer(saisies);
         for (const QString &ligne : QStringList {
-                 QString(R"(SalvaNOR - Dégagements v\.%1 +12/03/2026 +page 1 / 1)")
+                 QString(R"(SalvaNOR - Dégagements v\.%1 +12/03/2026 +page 1 / 2)")
                      .arg(SALVANOR_VERSION),
                  R"(\n *SS1 +150 +3,50 *\n)",
                  R"(SS1 +150 +3,50 +150 → 200 \+ 20 % = +2 +4)",
@@ -113,6 +113,30 @@ private slots:
             QVERIFY(texte[page - 1].contains(QString("page %1 / %2").arg(page).arg(texte.size())));
         for (const QString &ligne : lignes)
             QVERIFY2(texte.join('\n').count(QRegularExpression(ligne)) == 1, qPrintable(ligne));
+    }
+
+    // Sixty-five levels where the queue's printable area (36 30 565 792 pt) is taller than the
+    // PDF's (A4 less 15 mm), which printed them on 8 pages and filed them on 9: the printout and
+    // the file have the same pages, word for word.
+    void memesPagesImprimeesEtExportees()
+    {
+        QList<SaisieNiveau> saisies;
+        for (int etage = 64; etage >= 0; --etage)
+            saisies << SaisieNiveau { etage, "10", "" };
+        const QStringList imprime = imprimer(saisies);
+        const QString travail = m_dossier.filePath(QString("travaux/%1.pdf").arg(m_travaux));
+        const QString chemin = m_dossier.filePath("soixante-cinq.pdf");
+        QCOMPARE(Impression::exporterPdf(chemin, dessin(saisies)), QString());
+        const auto nombrePages = [](const QString &pdf) {
+            return QRegularExpression("Pages: +(\\d+)")
+                .match(lancer("pdfinfo", { pdf }))
+                .captured(1);
+        };
+        QCOMPARE(nombrePages(travail), nombrePages(chemin));
+        const QStringList exporte = pages(chemin);
+        QVERIFY(exporte.size() > 1);
+        for (qsizetype page = 0; page < exporte.size(); ++page)
+            QCOMPARE(imprime.value(page).simplified(), exporte[page].simplified());
     }
 };
 

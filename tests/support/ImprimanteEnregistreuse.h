@@ -32,7 +32,6 @@ class ImprimanteEnregistreuse : public Imprimante
 {
 public:
     QList<LignePosee> lignes;
-    int hauteur = 16000; // A4 within common margins; a test may set its own
 
     void setFontName(const QString &nom) override { m_police = nom; }
     void setFontSize(qreal points) override { m_taille = points; }
@@ -44,7 +43,6 @@ public:
         m_x = 0;
         m_y += interligne(m_police, m_taille);
     }
-    int hauteurPage() const override { return hauteur; }
     void nouvellePage() override
     {
         ++m_page;
