@@ -30,9 +30,9 @@ public:
     // Width of the text, in twips.
     static constexpr int Largeur = 9600;
     // Every page is laid out in this frame, in twips from the printable area's top-left corner,
-    // so that the printout and the PDF break at the same lines: 7 × 9.75 in, within A4 and US
+    // so that the printout and the PDF break at the same lines: 7 × 10 in, within A4 and US
     // Letter less 12.7 mm on each side.
-    static constexpr QSize Cadre { 10080, 14040 };
+    static constexpr QSize Cadre { 10080, 14400 };
 
     void titre(const QString &texte);
     // Kept on the same page as what follows it.

@@ -178,7 +178,7 @@ private slots:
         // clang-format on
     }
 
-    // A study's pages (7 × 9.75 in) are refused, in French, with nothing sent; the main window's
+    // A study's pages (7 × 10 in) are refused, in French, with nothing sent; the main window's
     // one page still prints there.
     void zoneTropPetite()
     {
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(refus,
             QStringList(QString("Niveaux et escaliers | Le résultat n'a pas été imprimé : la zone "
                                 "imprimable de l'imprimante « %1 » (%2 mm) est plus petite que "
-                                "les pages de l'étude (178 × 248 mm).")
+                                "les pages de l'étude (178 × 254 mm).")
                             .arg(file, zone)));
         QCOMPARE(resultat, QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(travauxRecus(), recus + 1, 20000);

@@ -66,7 +66,7 @@ private slots:
             { -1, "150", "3,50" } };
         const QStringList texte = imprimer(saisies);
         for (const QString &ligne : QStringList {
-                 QString(R"(SalvaNOR - Dégagements v\.%1 +12/03/2026 +page 1 / 2)")
+                 QString(R"(SalvaNOR - Dégagements v\.%1 +12/03/2026 +page 1 / 1)")
                      .arg(SALVANOR_VERSION),
                  R"(\n *SS1 +150 +3,50 *\n)",
                  R"(SS1 +150 +3,50 +150 → 200 \+ 20 % = +2 +4)",
