@@ -21,18 +21,24 @@ QString optionInconnue(const QString &commande, const Grammaire &grammaire)
 
 } // namespace
 
-// Control characters shown as "�", so that the message stays one line whatever was typed, and
+// Control characters shown as "�", so that the message stays one line whatever was typed;
+// invisible format characters (a direction override would show the line reversed) as "\u202E";
 // cut when very long.
 QString citer(QStringView texte)
 {
     constexpr qsizetype Longueur = 80;
-    QString cite = texte.first(std::min(texte.size(), Longueur)).toString();
-    if (texte.size() > Longueur)
-        cite += u'…';
-    for (QChar &c : cite)
+    QString cite;
+    for (const QChar c : texte.first(std::min(texte.size(), Longueur))) {
         if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
             || c.category() == QChar::Separator_Paragraph)
-            c = QChar::ReplacementCharacter;
+            cite += QChar::ReplacementCharacter;
+        else if (c.category() == QChar::Other_Format)
+            cite += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+        else
+            cite += c;
+    }
+    if (texte.size() > Longueur)
+        cite += u'…';
     return QStringLiteral("« %1 »").arg(cite);
 }
 

@@ -157,6 +157,7 @@ private slots:
         QTest::newRow("effectif au-delà de 32 bits") << QStringList { "--niveaux", "RDC=2147483648" } << "RDC=2147483648" << "";
         QTest::newRow("calcul de 0, refusé comme dans la fenêtre") << QStringList { "--calcul", "0" } << "0" << "";
         QTest::newRow("groupe incomplet") << QStringList { "--largeurs", "--effectif", "250", "1,40p+" } << "1,40p+" << "";
+        QTest::newRow("inversion du sens d'écriture") << QStringList { "--niveaux", "RDC=1\u202E0" } << "RDC=1\\u202E0" << "";
         QTest::newRow("retour à la ligne dans un groupe") << QStringList { "--largeurs", "--effectif", "9", "1p+0,\n9" } << "1p+0,\uFFFD9" << "";
         QTest::newRow("deux études") << QStringList { "a.salvanor", "b.salvanor" } << "b.salvanor" << "";
         QTest::newRow("option répétée") << QStringList { "--niveaux", "--json", "RDC=1", "--json" } << "--json" << "";
