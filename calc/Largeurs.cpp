@@ -161,12 +161,17 @@ qint64 upCredites(qint32 largeurMm, bool porte)
     return largeurMm / (porte ? 570 : 600);
 }
 
-QString raisonCredit(qint32 largeurMm, bool porte)
+QString raisonCredit(qint32 largeurMm, bool porte, bool enGroupe)
 {
     const QString prefixe = porte ? QStringLiteral("porte : ") : QString();
     const qint64 up = upCredites(largeurMm, porte);
     if (up == 0) {
         const QString seuil = porte ? QStringLiteral("0,95 × 0,90 m") : QStringLiteral("0,90 m");
+        // Whether it may be an accessory is the group's to say, by its widest door.
+        if (enGroupe)
+            return prefixe
+                + QStringLiteral("%1 < %2 : 0 UP, comptée avec son groupe (CO 43 §3)")
+                      .arg(metres(largeurMm), seuil);
         if (largeurMm >= LargeurAccessoire)
             return prefixe
                 + QStringLiteral("%1 < %2 : pas un dégagement normal, peut être accessoire")
@@ -211,7 +216,8 @@ Verification verifier(qint64 effectif, const QList<Sortie> &sorties, bool escali
             Element &element = v.elements[*groupe];
             element.sorties << indice;
             element.up += up;
-            element.accessoirePossible = element.accessoirePossible && large;
+            // One door of 0,60 m is a passage of 0,60 m: a narrower one beside it takes nothing.
+            element.accessoirePossible = element.accessoirePossible || large;
         } else {
             if (sortie.groupe > 0)
                 groupes.insert(sortie.groupe, v.elements.size());

@@ -19,7 +19,8 @@
 qint64 largeurType(qint64 up);
 // UP credited to a measured width; doors meet a type width within 5 % (20·w ≥ 19·W(n)).
 qint64 upCredites(qint32 largeurMm, bool porte);
-QString raisonCredit(qint32 largeurMm, bool porte);
+// `enGroupe`: one of doors counted as one (CO 43 §3), never an accessory on its own.
+QString raisonCredit(qint32 largeurMm, bool porte, bool enGroupe = false);
 
 struct Sortie
 {
@@ -34,7 +35,8 @@ struct Element
     // Indices of its exits in the list given, in that order.
     QList<int> sorties;
     qint64 up = 0;
-    // u ≥ 1: a normal dégagement; u = 0 and every width ≥ 600 mm: may be a dégagement accessoire.
+    // u ≥ 1: a normal dégagement; u = 0 and its widest exit ≥ 600 mm: may be a dégagement
+    // accessoire (CO 41 §2).
     bool accessoirePossible = false;
 };
 

@@ -28,6 +28,19 @@ QString numeros(const QList<int> &rangs)
     return textes.isEmpty() ? dernier : textes.join(QStringLiteral(", ")) + " et " + dernier;
 }
 
+// Whether row `ligne` is one of doors counted as one (CO 43 §3).
+bool enGroupe(const LargeursLues &lues, int ligne)
+{
+    const std::optional<Sortie> &sortie = lues.lignes.at(ligne).sortie;
+    if (!sortie || sortie->groupe <= 0)
+        return false;
+    if (!lues.verification)
+        return true;
+    const int indice = int(lues.rangs.indexOf(ligne));
+    return std::any_of(lues.verification->elements.cbegin(), lues.verification->elements.cend(),
+        [&](const Element &e) { return e.sorties.size() > 1 && e.sorties.contains(indice); });
+}
+
 } // namespace
 
 QStringList creditSortie(const LargeursLues &lues, int ligne)
@@ -38,8 +51,9 @@ QStringList creditSortie(const LargeursLues &lues, int ligne)
     if (!lue.sortie)
         return { QString(), lue.erreurGroupe };
     return { QString::number(upCredites(lue.sortie->largeurMm, lue.sortie->porte)),
-        lue.erreurGroupe.isEmpty() ? raisonCredit(lue.sortie->largeurMm, lue.sortie->porte)
-                                   : lue.erreurGroupe };
+        lue.erreurGroupe.isEmpty()
+            ? raisonCredit(lue.sortie->largeurMm, lue.sortie->porte, enGroupe(lues, ligne))
+            : lue.erreurGroupe };
 }
 
 QStringList bilanLargeurs(const LargeursLues &lues)
@@ -56,12 +70,20 @@ QStringList bilanLargeurs(const LargeursLues &lues)
             if (element.sorties.size() < 2)
                 continue;
             QList<int> rangs;
-            for (const int indice : element.sorties)
+            qint32 plusLarge = 0;
+            for (const int indice : element.sorties) {
                 rangs << lues.rangs.at(indice);
+                plusLarge = std::max(plusLarge, lues.lignes.at(rangs.last()).sortie->largeurMm);
+            }
             lignes << QStringLiteral("Sorties %1, à moins de 5 m : un seul dégagement de %2 UP "
                                      "(CO 43 §3)")
                           .arg(numeros(rangs))
-                          .arg(element.up);
+                          .arg(element.up)
+                    + (element.accessoirePossible
+                            ? QStringLiteral(", qui peut être accessoire : sa sortie la plus large "
+                                             "a %1 (CO 41)")
+                                  .arg(metres(plusLarge))
+                            : QString());
         }
         const qint64 accessoires = std::count_if(v.elements.cbegin(), v.elements.cend(),
             [](const Element &e) { return e.accessoirePossible; });

@@ -68,6 +68,14 @@ private slots:
             << QStringList { R"({"article": "GN 1", "texte": )" };
         QTest::newRow("effectif en mots, options répétées sans effet") << QStringList { "--effectif", "--sommeil", "RDC:O.declare=12", "--sommeil" } << "Zones :\n  RDC O.declare : 12 personnes"
             << QStringList { "Catégorie : 2e groupe, 5e catégorie", "Dégagements : PE 11 §3, pour 12 personnes", "Avertissement (O 1) : " };
+        // A group whose widest door is 0,70 m may be the accessory: no line says otherwise.
+        QTest::newRow("groupe de portes, accessoire par la plus large") << QStringList { "--largeurs", "--effectif", "30", "0,90", "0,70p+0,50p" }
+            << "Effectif : 30 personnes\nSortie 1 : 0,90 m ≥ 0,90 m → 1 UP\nSortie 2 : porte : 0,70 m < 0,95 × 0,90 m : 0 UP, comptée avec son groupe (CO 43 §3)\n"
+               "Sortie 3 : porte : 0,50 m < 0,95 × 0,90 m : 0 UP, comptée avec son groupe (CO 43 §3)\n"
+               "Sorties 2 et 3, à moins de 5 m : un seul dégagement de 0 UP (CO 43 §3), qui peut être accessoire : sa sortie la plus large a 0,70 m (CO 41)\n"
+               "Total : 1 UP en 1 dégagement normal, 1 pouvant être accessoire (CO 41)\n"
+               "Exigé pour 30 personnes (CO 38 §1) : il faut 1 dégagement de 1 UP et 1 dégagement accessoire\n"
+               "Verdict : conforme\nEffectif maximal admis par ces dégagements : 50 personnes\n" << QStringList();
         QTest::newRow("5e catégorie de l'exemple") << QStringList { "--cinquieme", "--json", "--public", "120", "--personnel", "30" }
             << R"({"applicable": true, "effectif": 150, "regle": "PE 11", "solutions": [[1.4, 0.9]]})" "\n" << QStringList();
         QTest::newRow("5e catégorie au-delà de 300 avec le personnel") << QStringList { "--cinquieme", "--json", "--public", "290", "--personnel", "20" }

@@ -325,6 +325,7 @@ private slots:
         QTest::newRow("groupe CO 43 §3 : un seul dégagement") << 150LL << "1,40p+0,90p" << manque + "1 dégagement de 1 UP" << 19LL;
         QTest::newRow("groupe et sortie isolée") << 400LL << "1,40p+0,90p 1,80" << "conforme" << 500LL;
         QTest::newRow("groupe de portes étroites : accessoire") << 40LL << "0,90 0,80p+0,70p" << "conforme" << 50LL;
+        QTest::newRow("groupe dont une porte seule a 0,60 m : accessoire") << 30LL << "0,90 0,70p+0,50p" << "conforme" << 50LL;
         // clang-format on
     }
     void verdicts()
