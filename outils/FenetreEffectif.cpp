@@ -198,18 +198,7 @@ FenetreEffectif::FenetreEffectif()
     auto *mise = new QVBoxLayout(this);
     mise->addLayout(creerSaisie(), 2);
     mise->addLayout(creerResultats(), 3);
-    QHBoxLayout *commandes = creerCommandes();
-    m_versNiveaux = bouton("VersNiveaux", QStringLiteral("Dégagements par &niveau…"),
-        QStringLiteral("Ouvre « Niveaux et escaliers » avec l'effectif de chaque niveau, public "
-                       "et personnel"));
-    connect(m_versNiveaux, &QPushButton::clicked, this, &FenetreEffectif::versNiveaux);
-    m_versCinquieme = bouton("VersCinquieme", QStringLiteral("&5e catégorie (PE 11)…"),
-        QStringLiteral("Ouvre « 5e catégorie (PE 11) » avec le public et le personnel"));
-    connect(m_versCinquieme, &QPushButton::clicked, this, &FenetreEffectif::versCinquieme);
-    // Before the space that keeps "Fermer" to the right.
-    commandes->insertWidget(commandes->count() - 2, m_versNiveaux);
-    commandes->insertWidget(commandes->count() - 2, m_versCinquieme);
-    mise->addLayout(commandes);
+    mise->addLayout(creerCommandes());
 
     charger({}, EtudeEffectif { { SaisieZone { 0, natures().constFirst().code, {}, {} } } });
     Gabarit::ouvrirCentree(this, 170, 56);
@@ -294,10 +283,26 @@ QVBoxLayout *FenetreEffectif::creerResultats()
     tables->addLayout(niveaux, 3);
     tables->addLayout(classes, 2);
 
+    // The numbers handed on, beside the result they come from.
+    m_versNiveaux = bouton("VersNiveaux", QStringLiteral("Dégagements par &niveau…"),
+        QStringLiteral("Ouvre « Niveaux et escaliers » avec l'effectif de chaque niveau, public "
+                       "et personnel"));
+    connect(m_versNiveaux, &QPushButton::clicked, this, &FenetreEffectif::versNiveaux);
+    m_versCinquieme = bouton("VersCinquieme", QStringLiteral("&5e catégorie (PE 11)…"),
+        QStringLiteral("Ouvre « 5e catégorie (PE 11) » avec le public et le personnel"));
+    connect(m_versCinquieme, &QPushButton::clicked, this, &FenetreEffectif::versCinquieme);
+    auto *versAutres = new QVBoxLayout;
+    versAutres->addWidget(m_versNiveaux);
+    versAutres->addWidget(m_versCinquieme);
+    versAutres->addStretch();
+    auto *bilan = new QHBoxLayout;
+    bilan->addWidget(m_bilan, 1);
+    bilan->addLayout(versAutres);
+
     auto *resultats = new QVBoxLayout;
     resultats->addLayout(tables, 3);
     resultats->addWidget(Gabarit::legende(QStringLiteral("Résu&ltat :"), m_bilan));
-    resultats->addWidget(m_bilan);
+    resultats->addLayout(bilan);
     resultats->addWidget(
         Gabarit::legende(QStringLiteral("Avertissemen&ts :"), m_avertissements));
     resultats->addWidget(m_avertissements, 2);

@@ -76,7 +76,7 @@ bool FenetreEtude::peutAbandonner()
     switch (Plateforme::courante().demander(
         this, m_titre, QStringLiteral("Enregistrer les modifications ?"))) {
     case Plateforme::Reponse::Oui:
-        return m_chemin.isEmpty() ? enregistrer() : enregistrerDans(m_chemin);
+        return enregistrer();
     case Plateforme::Reponse::Non:
         return true;
     case Plateforme::Reponse::Annuler:
@@ -105,6 +105,11 @@ void FenetreEtude::ouvrir()
 }
 
 bool FenetreEtude::enregistrer()
+{
+    return m_chemin.isEmpty() ? enregistrerSous() : enregistrerDans(m_chemin);
+}
+
+bool FenetreEtude::enregistrerSous()
 {
     const QString chemin = choisirFichier(QStringLiteral("Enregistrer l'étude"), m_chemin,
         FiltreEtudes, QLatin1String(FichierEtude::Extension));
@@ -157,9 +162,14 @@ QHBoxLayout *FenetreEtude::creerCommandes()
     connect(commande("Ouvrir", QStringLiteral("&Ouvrir…"), QKeySequence::Open,
                 QStringLiteral("Ouvre une étude enregistrée"), rangee),
         &QAction::triggered, this, &FenetreEtude::ouvrir);
-    connect(commande("Enregistrer", QStringLiteral("&Enregistrer…"), QKeySequence::Save,
-                QStringLiteral("Enregistre l'étude dans un fichier"), rangee),
+    connect(commande("Enregistrer", QStringLiteral("&Enregistrer"), QKeySequence::Save,
+                QStringLiteral("Enregistre l'étude dans son fichier, ou demande lequel la première "
+                               "fois"),
+                rangee),
         &QAction::triggered, this, &FenetreEtude::enregistrer);
+    connect(commande("EnregistrerSous", QStringLiteral("Enre&gistrer sous…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                QStringLiteral("Enregistre l'étude dans un autre fichier"), rangee),
+        &QAction::triggered, this, &FenetreEtude::enregistrerSous);
     connect(commande("ExporterPdf", QStringLiteral("E&xporter en PDF…"), {},
                 QStringLiteral("Écrit les pages de l'étude dans un document PDF"), rangee),
         &QAction::triggered, this, &FenetreEtude::exporterPdf);

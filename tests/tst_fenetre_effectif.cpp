@@ -182,9 +182,8 @@ private slots:
     {
         ajouter("RDC M.vente 300");
         verifierDisposition(m_fenetre,
-            { "Zones", "AjouterZone", "RetirerZone", "Spectacle", "Sommeil", "ResultatNiveaux", "Classement", "Bilan",
-                "Avertissements", "Textes", "Ouvrir", "Enregistrer", "ExporterPdf", "Imprimer", "VersNiveaux", "VersCinquieme",
-                "Fermer" },
+            { "Zones", "AjouterZone", "RetirerZone", "Spectacle", "Sommeil", "ResultatNiveaux", "Classement", "Bilan", "VersNiveaux",
+                "VersCinquieme", "Avertissements", "Textes", "Ouvrir", "Enregistrer", "EnregistrerSous", "ExporterPdf", "Imprimer", "Fermer" },
             "Zones");
     }
 };

@@ -196,7 +196,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         verifierDisposition(m_fenetre,
             { "Saisie", "AjouterEtage", "AjouterSousSol", "RetirerNiveau", "ResultatNiveaux",
-                "ResultatEscaliers", "Avertissements", "Ouvrir", "Enregistrer", "ExporterPdf",
+                "ResultatEscaliers", "Avertissements", "Ouvrir", "Enregistrer", "EnregistrerSous", "ExporterPdf",
                 "Imprimer", "Fermer" },
             "ResultatNiveaux");
     }

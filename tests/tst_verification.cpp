@@ -124,7 +124,8 @@ private slots:
         QCOMPARE(enfant<QLineEdit>("Public")->toolTip().isEmpty(), public_ != "12O");
     }
 
-    // Saved, opened in a new window and saved again over it: the study as typed, bad cells too.
+    // Saved, opened in a new window, changed and saved again in place with Ctrl+S (no question),
+    // then elsewhere with Ctrl+Maj+S: the study as typed, bad cells too.
     void fichier()
     {
         ouvrir("Largeurs", "FrmLargeurs");
@@ -139,10 +140,16 @@ private slots:
         ouvrir("Largeurs", "FrmLargeurs");
         m_banc->plateforme.fichierChoisi = chemin;
         Banc::cliquer(m_fenetre, "Ouvrir");
-        Banc::cliquer(m_fenetre, "Enregistrer");
-        const Etude saisie = EtudeLargeurs { "250",
+        ecrire("Effectif", "300");
+        m_banc->plateforme.fichierChoisi.clear(); // a dialog now would cancel the save
+        QTest::keyClick(m_fenetre, Qt::Key_S, Qt::ControlModifier);
+        const Etude saisie = EtudeLargeurs { "300",
             { { "2,40", false, "" }, { "1,40", true, "1" }, { "0,9O", false, "un" } }, true };
         QCOMPARE(FichierEtude::ouvrir(chemin).valeur, std::optional(saisie));
+        m_banc->plateforme.fichierChoisi = dossier.filePath("copie");
+        QTest::keyClick(m_fenetre, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(FichierEtude::ouvrir(dossier.filePath("copie.salvanor")).valeur, std::optional(saisie));
+        QCOMPARE(m_fenetre->windowHandle()->title(), "Vérifier des dégagements — copie.salvanor");
     }
 
     // The page: groups, verdict, largest effectif, only the articles applied, each exit's line.
@@ -176,7 +183,7 @@ private slots:
         ouvrir("Largeurs", "FrmLargeurs");
         verifierDisposition(m_fenetre,
             { "Effectif", "EscalierUnique", "Sorties", "AjouterSortie", "RetirerSortie", "Bilan",
-                "Ouvrir", "Enregistrer", "ExporterPdf", "Imprimer", "Fermer" },
+                "Ouvrir", "Enregistrer", "EnregistrerSous", "ExporterPdf", "Imprimer", "Fermer" },
             "Sorties");
         fermer();
         ouvrir("Cinquieme", "FrmCinquieme");
