@@ -6,6 +6,7 @@
 #include "FrmPrincipale.h"
 #include "Gabarit.h"
 #include "Lecture.h"
+#include "LectureEffectif.h"
 #include "Niveaux.h"
 
 #include <QAction>
@@ -124,6 +125,36 @@ QStringList argumentsNiveaux()
     return arguments;
 }
 
+// 100 levels of 10 zones each, natures of every unit in turn, quantities that vary.
+QList<Zone> zones1000()
+{
+    const QStringList codes { "M.vente", "N.assis", "N.places", "L.banc", "L.places", "W.public",
+        "T.exposition", "Y.musee", "V.banc", "personnel" };
+    QList<Zone> zones;
+    for (int indice = 90; indice >= -9; --indice)
+        for (qsizetype rang = 0; rang < codes.size(); ++rang)
+            zones << Zone { indice, nature(codes[rang]),
+                1000 + (indice * 37 + rang * 101 + 900) % 9000, 10 + rang };
+    return zones;
+}
+
+void BM_CalculerEffectif(benchmark::State &etat)
+{
+    const EntreeEffectif entree { zones1000(), false, false };
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calculerEffectif(entree));
+    etat.SetItemsProcessed(etat.iterations());
+}
+BENCHMARK(BM_CalculerEffectif);
+
+QStringList argumentsEffectif()
+{
+    QStringList arguments { "--effectif" };
+    for (const Zone &zone : zones1000())
+        arguments << ecrireZone(zone);
+    return arguments;
+}
+
 // Wall time of the command line, from process start to exit.
 double commande(const QString &programme, const QStringList &arguments)
 {
@@ -223,11 +254,12 @@ int main(int argc, char *argv[])
     }
     boiteNue.hide();
 
-    std::vector<double> aPropos, article, fenetreNiveaux;
+    std::vector<double> aPropos, article, fenetreNiveaux, fenetreEffectif;
     for (int i = 0; i < 200; ++i) {
         aPropos.push_back(ouvrir(principale, "Apropos", "frmAbout"));
         article.push_back(ouvrir(principale, "Article", "FrmCO38"));
-        fenetreNiveaux.push_back(ouvrir(principale, "Niveaux", "FrmNiveaux"));
+        fenetreNiveaux.push_back(ouvrir(principale, "Niveaux", "FenetreNiveaux"));
+        fenetreEffectif.push_back(ouvrir(principale, "Effectif", "FenetreEffectif"));
     }
 
     const QStringList niveaux = argumentsNiveaux();
@@ -235,6 +267,11 @@ int main(int argc, char *argv[])
     std::vector<double> ligneDeCommande;
     for (int i = 0; i < tours; ++i)
         ligneDeCommande.push_back(commande(nous, niveaux));
+    const QStringList zones = argumentsEffectif();
+    commande(nous, zones);
+    std::vector<double> commandeEffectif;
+    for (int i = 0; i < tours; ++i)
+        commandeEffectif.push_back(commande(nous, zones));
 
     benchmark::Initialize(&argc, argv);
     Releve releve;
@@ -272,6 +309,9 @@ int main(int argc, char *argv[])
         mediane(article));
     std::printf("| Open the levels window to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
         mediane(fenetreNiveaux));
+    std::printf(
+        "| Open « Effectif et catégorie » to exposed, median of 200 | %.2f ms | | | < 30 ms |\n",
+        mediane(fenetreEffectif));
     std::printf("| CalculDegagements alone | %.2f M calls/s | | | |\n",
         releve.appelsParSeconde["BM_CalculDegagements"] / 1e6);
     std::printf("| `--niveaux`, 100 levels, process start to exit, median of %d | %.1f ms | | | "
@@ -279,5 +319,10 @@ int main(int argc, char *argv[])
         tours, mediane(ligneDeCommande));
     std::printf("| calculerNiveaux, 100 levels | %.1f us | | | < 1 ms |\n",
         1e6 / releve.appelsParSeconde["BM_CalculerNiveaux"]);
+    std::printf("| `--effectif`, 100 levels of 10 zones, process start to exit, median of %d | "
+                "%.1f ms | | | < 50 ms |\n",
+        tours, mediane(commandeEffectif));
+    std::printf("| calculerEffectif, 100 levels of 10 zones | %.1f us | | | < 1 ms |\n",
+        1e6 / releve.appelsParSeconde["BM_CalculerEffectif"]);
     return 0;
 }

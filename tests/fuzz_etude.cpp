@@ -18,8 +18,12 @@ QByteArray etude(const QByteArray &octets)
             EtudeNiveaux { { { 1, "10", "" }, { 0, "2O", "" }, { -1, "150", "3,5" } } }),
         FichierEtude::ecrire(
             EtudeLargeurs { "250", { { "1,40", true, "1" }, { "0,9", false, "" } }, true }),
+        FichierEtude::ecrire(
+            EtudeEffectif { { { 1, "M.vente", "200", "" }, { -1, "N.places", "20", "12" },
+                                { 0, "personnel", "2O", "" } },
+                true, false }),
     };
-    const int mode = octets.isEmpty() ? 0 : quint8(octets.front()) % 4;
+    const int mode = octets.isEmpty() ? 0 : int(quint8(octets.front()) % (2 + std::size(Modeles)));
     if (mode < 2)
         return mode == 0 ? octets : Debut + octets.sliced(1);
     QByteArray modele = Modeles[mode - 2];
