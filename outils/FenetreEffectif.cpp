@@ -77,9 +77,12 @@ QString libelle(const Nature &nature, bool complet)
 {
     const QString quoi
         = complet ? nature.description : nature.description.section(u',', 0, 0);
-    const QString libelle = QStringLiteral("%1 — %2 (%3)")
-                                .arg(nature.type.isEmpty() ? nature.code : nature.type, quoi,
-                                    nature.article);
+    // The staff are no type: their line opens with what they are.
+    QString libelle = nature.type.isEmpty()
+        ? QStringLiteral("%1 (%2)").arg(quoi, nature.article)
+        : QStringLiteral("%1 — %2 (%3)").arg(nature.type, quoi, nature.article);
+    if (nature.type.isEmpty())
+        libelle[0] = libelle[0].toUpper();
     if (!complet)
         return libelle;
     return libelle + QStringLiteral(", ")

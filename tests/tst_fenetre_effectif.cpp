@@ -8,6 +8,8 @@
 #include "ImprimanteEnregistreuse.h"
 #include "PageEffectif.h"
 
+#include <sys/stat.h>
+
 class TstFenetreEffectif : public QObject, BancFenetre
 {
     Q_OBJECT
@@ -160,6 +162,22 @@ private slots:
         QVERIFY(enfant<QCheckBox>("Sommeil")->isChecked());
         QCOMPARE(rangees(zones(), 1, ColonnePublic).last(), "12 places déclarées, au moins 20 m² × 1 / 2 m² = 10 → 12");
         QVERIFY2(bilan().contains("Effectif : 199 personnes : 179 du public et 20 du personnel"), qPrintable(bilan()));
+    }
+
+    // A named pipe given on the command line or chosen in "Ouvrir…" is refused at once (opening
+    // it would wait for a writer for ever); what is typed stays. CTest's time limit is the bound.
+    void tube()
+    {
+        ajouter("RDC M.vente 300");
+        QTemporaryDir dossier;
+        const QString tube = dossier.filePath("tube.salvanor");
+        QCOMPARE(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+        m_banc->principale.ouvrirEtude(tube);
+        m_banc->plateforme.fichierChoisi = tube;
+        m_banc->plateforme.reponses = { Reponse::Non };
+        Banc::cliquer(m_fenetre, "Ouvrir");
+        QCOMPARE(m_banc->plateforme.avertissements.filter("n'est pas un fichier ordinaire").size(), 2);
+        QCOMPARE(zones()->item(0, ColonneQuantite)->text(), "300");
     }
 
     // What goes into a safety file: each zone's working, the category and the texts' dates.
