@@ -68,10 +68,10 @@ EffectifTheorique effectifTheorique(qint64 effectif, qint32 profondeurMm)
     // Rounded up to the hundred first, then 10 % of that per metre or part beyond 2 m, added.
     const qint64 arrondi = (effectif / 100 + (effectif % 100 != 0 ? 1 : 0)) * 100;
     const qint64 depassement = qint64(profondeurMm) - ProfondeurMajoree;
-    const qint64 metres = (depassement + 999) / 1000;
-    const qint64 valeur = arrondi + arrondi / 10 * metres;
+    const qint64 metresEntames = (depassement + 999) / 1000;
+    const qint64 valeur = arrondi + arrondi / 10 * metresEntames;
     const QString majoration
-        = QStringLiteral("%1 + %2 % = %3").arg(arrondi).arg(10 * metres).arg(valeur);
+        = QStringLiteral("%1 + %2 % = %3").arg(arrondi).arg(10 * metresEntames).arg(valeur);
     return { valeur,
         arrondi == effectif ? majoration
                             : QStringLiteral("%1 → %2").arg(effectif).arg(majoration) };

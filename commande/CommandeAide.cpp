@@ -28,10 +28,11 @@ QString aide()
     descriptions
         += QStringLiteral("  --json         la réponse en JSON, pour un autre programme.\n");
     return usages + u'\n' + descriptions + u'\n' + exemples + u'\n'
-        + QStringLiteral("Code de sortie : 0 quand la réponse est donnée ; 2 quand un argument ne "
-                         "peut être lu ;\n"
-                         "1 quand la réponse n'a pas pu être écrite en entier (disque plein, sortie\n"
-                         "fermée). Dans ces deux cas, une ligne d'explication sur la sortie d'erreur.\n");
+        + QStringLiteral(
+            "Code de sortie : 0 quand la réponse est donnée ; 2 quand un argument ne "
+            "peut être lu ;\n"
+            "1 quand la réponse n'a pas pu être écrite en entier (disque plein, sortie\n"
+            "fermée). Dans ces deux cas, une ligne d'explication sur la sortie d'erreur.\n");
 }
 
 Reponse seul(const Options &options, const QString &commande, const QString &texte)

@@ -17,12 +17,12 @@ std::variant<Niveau, Refus> lireNiveau(const QString &argument)
         return Refus { argument,
             QStringLiteral("niveau et effectif attendus sous la forme NIVEAU=EFFECTIF, par "
                            "exemple R+1=200, ou SS1=150@3,50 pour un sous-sol.") };
-    const QStringView texte(argument);
-    const std::optional<int> indice = lireNomNiveau(texte.first(egal));
+    const QStringView saisi(argument);
+    const std::optional<int> indice = lireNomNiveau(saisi.first(egal));
     if (!indice)
         return Refus { argument, QStringLiteral("niveau attendu RDC, R+1 à R+99 ou SS1 à SS9.") };
     const QString nom = nomNiveau(*indice);
-    const QStringView reste = texte.sliced(egal + 1);
+    const QStringView reste = saisi.sliced(egal + 1);
     const qsizetype arobase = reste.indexOf(u'@');
     const Lu<qint32> effectif = lireEffectifCellule(arobase < 0 ? reste : reste.first(arobase));
     if (!effectif)

@@ -33,7 +33,8 @@ QString citer(QStringView texte)
             || c.category() == QChar::Separator_Paragraph)
             cite += QChar::ReplacementCharacter;
         else if (c.category() == QChar::Other_Format)
-            cite += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+            cite += QStringLiteral("\\u")
+                + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
         else
             cite += c;
     }

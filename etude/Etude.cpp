@@ -19,19 +19,25 @@ QString defautEtude(const Etude &etude)
     return std::visit([](const auto &outil) { return defaut(outil); }, etude);
 }
 
+// `etude`, read by the reader of the tool `Outil` when the file names it.
+template <class Outil>
+void essayer(const QString &outil, LecteurJson &lecteur, const QJsonObject &racine,
+    std::optional<Etude> &etude)
+{
+    if (etude || outil != Outil::Outil)
+        return;
+    Outil lue;
+    lireJson(lecteur, racine, lue);
+    etude = std::move(lue);
+}
+
 // The study of the tool named `outil`, read by that tool's own reader; none for a tool unknown.
 template <class... Outils>
 std::optional<Etude> lireOutil(const QString &outil, LecteurJson &lecteur,
     const QJsonObject &racine, const std::variant<Outils...> * /* the alternatives */)
 {
     std::optional<Etude> etude;
-    const auto essayer = [&]<class Outil>(Outil type) {
-        if (!etude && outil == Outil::Outil) {
-            lireJson(lecteur, racine, type);
-            etude = std::move(type);
-        }
-    };
-    (essayer(Outils {}), ...);
+    (essayer<Outils>(outil, lecteur, racine, etude), ...);
     return etude;
 }
 

@@ -27,11 +27,10 @@ EffectifLu lireEffectif(const EtudeEffectif &etude)
             // Seats and area in two cells: once one is typed, both are expected.
             if (!saisie.quantite.isEmpty() || !saisie.places.isEmpty()) {
                 const Lu<qint64> surface = lireSurface(saisie.quantite);
-                const Lu<qint64> places = saisie.places.isEmpty()
-                    ? Lu<qint64> { std::nullopt,
-                          QStringLiteral("Indiquez le nombre de places assises déclarées, par "
-                                         "exemple 120.") }
-                    : lireNombreZone(saisie.places);
+                const Lu<qint64> places = saisie.places.isEmpty() ? Lu<qint64> { std::nullopt,
+                    QStringLiteral("Indiquez le nombre de places assises déclarées, par "
+                                   "exemple 120.") }
+                                                                  : lireNombreZone(saisie.places);
                 ligne.erreurQuantite = surface.erreur;
                 ligne.erreurPlaces = places.erreur;
                 if (surface && places)
@@ -61,8 +60,7 @@ QJsonObject versJson(const EtudeEffectif &etude)
             { QStringLiteral("nature"), zone.nature },
             { QStringLiteral("quantite"), zone.quantite },
             { QStringLiteral("places"), zone.places } });
-    return { { QStringLiteral("zones"), zones },
-        { QStringLiteral("spectacle"), etude.spectacle },
+    return { { QStringLiteral("zones"), zones }, { QStringLiteral("spectacle"), etude.spectacle },
         { QStringLiteral("sommeil"), etude.sommeil } };
 }
 
@@ -85,8 +83,9 @@ void lireJson(LecteurJson &lecteur, const QJsonObject &racine, EtudeEffectif &et
             return;
         const std::optional<int> niveau = lireNomNiveau(nom);
         if (!niveau) {
-            lecteur.faute = QStringLiteral("« %1 » n'est pas un niveau (RDC, R+1 à R+99, SS1 à SS9)")
-                                .arg(nom.left(FichierEtude::LongueurCellule));
+            lecteur.faute
+                = QStringLiteral("« %1 » n'est pas un niveau (RDC, R+1 à R+99, SS1 à SS9)")
+                      .arg(nom.left(FichierEtude::LongueurCellule));
             return;
         }
         if (!nature(code)) {

@@ -203,8 +203,8 @@ void FrmPrincipale::CmdCalculer_Click()
     for (QLabel *ligne : m_lignes)
         ligne->clear();
 
-    const std::optional<qint32> personnes = LireEffectif(m_saisie->text());
-    if (!personnes) {
+    const std::optional<qint32> nombre = LireEffectif(m_saisie->text());
+    if (!nombre) {
         Plateforme::courante().avertir(
             this, QStringLiteral("Erreur"), QStringLiteral("Indiquez un nombre de personnes"));
         m_saisie->clear();
@@ -212,7 +212,7 @@ void FrmPrincipale::CmdCalculer_Click()
     }
 
     m_saisie->clear();
-    const LignesResultat lignes = CalculDegagements(*personnes);
+    const LignesResultat lignes = CalculDegagements(*nombre);
     for (int i = 0; i < 4; ++i)
         m_lignes[i]->setText(lignes[i]);
     m_saisie->setFocus();

@@ -41,7 +41,7 @@ public:
     // Each row's cells in its column, wrapped to the column's width; a row is never split.
     void tableau(const QList<Colonne> &colonnes, const QList<QStringList> &lignes);
     // A result's table, its columns of these widths in twips.
-    void tableau(const Tableau &tableau, const QList<int> &largeurs);
+    void tableau(const Tableau &contenu, const QList<int> &largeurs);
 
     int nombrePages(int hauteurPage) const;
     void imprimer(Imprimante &page, const QDate &date) const;

@@ -13,7 +13,6 @@ QString ouiNon(bool oui)
     return oui ? QStringLiteral("oui") : QStringLiteral("non");
 }
 
-
 } // namespace
 
 void imprimerEffectif(Imprimante &page, const EtudeEffectif &etude, const QDate &date)
@@ -27,8 +26,8 @@ void imprimerEffectif(Imprimante &page, const EtudeEffectif &etude, const QDate 
     for (int rang = 0; rang < etude.zones.size(); ++rang) {
         const SaisieZone &saisie = etude.zones[rang];
         const EffectifLu::Ligne &ligne = lu.lignes[rang];
-        const QString erreur = ligne.erreurQuantite.isEmpty() ? ligne.erreurPlaces
-                                                              : ligne.erreurQuantite;
+        const QString erreur
+            = ligne.erreurQuantite.isEmpty() ? ligne.erreurPlaces : ligne.erreurQuantite;
         zones << QStringList { nomNiveau(saisie.niveau), saisie.nature, saisie.quantite,
             saisie.places, ligne.zone ? calculZone(*ligne.zone) : erreur };
     }

@@ -7,7 +7,6 @@
 
 namespace {
 
-
 // The rules the study applies, in the order a reader meets them.
 const QList<QStringList> ArticlesAppliques {
     { QStringLiteral("CO 38 §1"),

@@ -8,8 +8,8 @@
 //   avertissements          [{"article": …, "texte": …}, …]
 #pragma once
 
-#include "Exigence.h"
 #include "Avertissement.h"
+#include "Exigence.h"
 
 #include <QList>
 #include <QString>

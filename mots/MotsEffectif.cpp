@@ -64,8 +64,7 @@ QStringList atteints(const ResultatEffectif &r)
                            .arg(public_)
                            .arg(*seuil);
     };
-    ajouter(r.atteints.sousSol, QStringLiteral("du sous-sol"), r.public_.sousSol,
-        r.seuils.sousSol);
+    ajouter(r.atteints.sousSol, QStringLiteral("du sous-sol"), r.public_.sousSol, r.seuils.sousSol);
     ajouter(r.atteints.etages, QStringLiteral("des étages"), r.public_.etages, r.seuils.etages);
     ajouter(r.atteints.total, QStringLiteral("total"), r.public_.total, r.seuils.total);
     return raisons;
@@ -90,8 +89,7 @@ QString motsCategorie(const ResultatEffectif &r)
     const QString titre = QStringLiteral("%1 groupe, %2 catégorie")
                               .arg(ordinal(r.groupe, false), ordinal(r.categorie, true));
     if (r.groupe == 2)
-        return titre
-            + QStringLiteral(" : le public reste sous chacun des seuils (PE 2 §1)")
+        return titre + QStringLiteral(" : le public reste sous chacun des seuils (PE 2 §1)")
             + (r.personnel > 0 ? QStringLiteral(" ; le personnel ne compte pas pour le "
                                                 "classement (GN 1 §2 b)")
                                : QString())
@@ -114,8 +112,8 @@ QString motsRegle(const ResultatEffectif &r)
     if (r.regle == u"PE 2 §3")
         return QStringLiteral("PE 2 §3 : ") + r.cinquieme->raison;
     if (r.regle == u"PE 11") {
-        const MotsCinquieme mots = motsCinquieme(
-            { r.public_.total, r.personnel, false, false }, *r.cinquieme);
+        const MotsCinquieme mots
+            = motsCinquieme({ r.public_.total, r.personnel, false, false }, *r.cinquieme);
         return QStringLiteral("PE 11 §3, %1 (PE 11 §5) : %2.")
             .arg(pour, mots.solutions.join(QStringLiteral(", ")));
     }
@@ -146,22 +144,21 @@ QString motsSeuils(const ResultatEffectif &r)
 
 QString calculZone(const Zone &zone)
 {
-    const Nature &nature = *zone.nature;
+    const Nature &choisie = *zone.nature;
     const qint64 numerateur = numerateurZone(zone);
-    const Densite densite = ::densite(nature, zone.niveau);
-    switch (nature.unite) {
+    const Densite parUnite = densite(choisie, zone.niveau);
+    switch (choisie.unite) {
     case Unite::Surface:
     case Unite::Longueur:
         return QStringLiteral("%1 × %2 = %3")
-            .arg(mesure(zone.quantite, nature.unite), densiteEnMots(densite, nature.unite),
+            .arg(mesure(zone.quantite, choisie.unite), densiteEnMots(parUnite, choisie.unite),
                 personnesExactes(numerateur));
     case Unite::PlacesSurface: {
-        const QString minimum
-            = QStringLiteral("%1 × %2 = %3")
-                  .arg(mesure(zone.quantite, Unite::Surface),
-                      densiteEnMots(densite, Unite::Surface),
-                      personnesExactes(DenominateurZone * densite.personnes / densite.pour
-                          * zone.quantite));
+        const QString minimum = QStringLiteral("%1 × %2 = %3")
+                                    .arg(mesure(zone.quantite, Unite::Surface),
+                                        densiteEnMots(parUnite, Unite::Surface),
+                                        personnesExactes(DenominateurZone * parUnite.personnes
+                                            / parUnite.pour * zone.quantite));
         return QStringLiteral("%1 place%2 déclarée%2, au moins %3 → %4")
             .arg(zone.places)
             .arg(zone.places > 1 ? QStringLiteral("s") : QString(), minimum,
@@ -170,7 +167,7 @@ QString calculZone(const Zone &zone)
     case Unite::Nombre:
         break;
     }
-    if (nature.type.isEmpty())
+    if (choisie.type.isEmpty())
         return QStringLiteral("%1, hors public").arg(personnes(zone.quantite));
     return personnes(zone.quantite);
 }
@@ -187,11 +184,13 @@ MotsEffectif motsEffectif(const EntreeEffectif &entree, const ResultatEffectif &
 
     mots.classes.entetes = QStringList { QStringLiteral("Public"), QStringLiteral("Personnes"),
         QStringLiteral("Seuil"), QStringLiteral("Atteint") };
-    const auto classe = [&](const QString &nom, qint64 public_, const std::optional<qint64> &s,
-                            bool atteint) {
-        mots.classes.lignes << QStringList { nom, QString::number(public_), seuil(s),
-            !s ? Inconnu : atteint ? QStringLiteral("oui") : QStringLiteral("non") };
-    };
+    const auto classe
+        = [&](const QString &nom, qint64 public_, const std::optional<qint64> &s, bool atteint) {
+              mots.classes.lignes << QStringList { nom, QString::number(public_), seuil(s),
+                  !s            ? Inconnu
+                      : atteint ? QStringLiteral("oui")
+                                : QStringLiteral("non") };
+          };
     classe(QStringLiteral("En sous-sol"), r.public_.sousSol, r.seuils.sousSol, r.atteints.sousSol);
     classe(QStringLiteral("En étages"), r.public_.etages, r.seuils.etages, r.atteints.etages);
     classe(QStringLiteral("Total"), r.public_.total, r.seuils.total, r.atteints.total);
@@ -206,15 +205,15 @@ MotsEffectif motsEffectif(const EntreeEffectif &entree, const ResultatEffectif &
     for (const Avertissement &avertissement : r.avertissements)
         mots.avertissements << QStringLiteral("Avertissement (%1) : %2")
                                    .arg(avertissement.article, avertissement.texte);
-    for (const Nature &nature : natures()) {
+    for (const Nature &suivie : natures()) {
         const bool utilisee = std::any_of(entree.zones.cbegin(), entree.zones.cend(),
-            [&](const Zone &zone) { return zone.nature == &nature; });
+            [&](const Zone &zone) { return zone.nature == &suivie; });
         if (utilisee)
             mots.textes << QStringLiteral("%1 (%2) : %3")
-                               .arg(nature.article, nature.code,
-                                   nature.texte.isEmpty()
+                               .arg(suivie.article, suivie.code,
+                                   suivie.texte.isEmpty()
                                        ? QStringLiteral("effectif déclaré, sans densité")
-                                       : nature.texte);
+                                       : suivie.texte);
     }
     return mots;
 }
@@ -230,9 +229,10 @@ QString jsonEffectif(const ResultatEffectif &r)
     using Json::Membre;
     QStringList niveaux;
     for (const NiveauEffectif &niveau : r.niveaux)
-        niveaux << Json::objet({ { QStringLiteral("niveau"), Json::chaine(nomNiveau(niveau.indice)) },
-            { QStringLiteral("public"), QString::number(niveau.public_) },
-            { QStringLiteral("personnel"), QString::number(niveau.personnel) } });
+        niveaux << Json::objet(
+            { { QStringLiteral("niveau"), Json::chaine(nomNiveau(niveau.indice)) },
+                { QStringLiteral("public"), QString::number(niveau.public_) },
+                { QStringLiteral("personnel"), QString::number(niveau.personnel) } });
     QStringList types;
     for (const QString &type : r.types)
         types << Json::chaine(type);

@@ -69,14 +69,14 @@ QString unite(const Nature &nature)
     case Unite::Nombre:
         break;
     }
-    return nature.code.endsWith(u".places") ? QStringLiteral("places") : QStringLiteral("personnes");
+    return nature.code.endsWith(u".places") ? QStringLiteral("places")
+                                            : QStringLiteral("personnes");
 }
 
 // "M — surface de vente (M 2 §1 a)" in its cell; the list adds the rest and the unit.
 QString libelle(const Nature &nature, bool complet)
 {
-    const QString quoi
-        = complet ? nature.description : nature.description.section(u',', 0, 0);
+    const QString quoi = complet ? nature.description : nature.description.section(u',', 0, 0);
     // The staff are no type: their line opens with what they are.
     QString libelle = nature.type.isEmpty()
         ? QStringLiteral("%1 (%2)").arg(quoi, nature.article)
@@ -102,9 +102,9 @@ void remplirNatures(QComboBox *choix)
 {
     auto *modele = new QStandardItemModel(choix);
     QString type = QStringLiteral("?");
-    for (const Nature &nature : natures()) {
-        if (nature.type != type) {
-            type = nature.type;
+    for (const Nature &candidate : natures()) {
+        if (candidate.type != type) {
+            type = candidate.type;
             auto *titre = new QStandardItem(nomDuType(type));
             titre->setFlags(Qt::ItemIsEnabled);
             QFont gras = choix->font();
@@ -112,8 +112,8 @@ void remplirNatures(QComboBox *choix)
             titre->setFont(gras);
             modele->appendRow(titre);
         }
-        auto *entree = new QStandardItem(libelle(nature, true));
-        entree->setData(nature.code, RoleValeur);
+        auto *entree = new QStandardItem(libelle(candidate, true));
+        entree->setData(candidate.code, RoleValeur);
         modele->appendRow(entree);
     }
     choix->setModel(modele);
@@ -136,8 +136,8 @@ public:
             remplirNiveaux(choix);
         else
             remplirNatures(choix);
-        choix->setAccessibleName(index.column() == ColonneNiveau ? QStringLiteral("Niveau")
-                                                                 : QStringLiteral("Nature"));
+        choix->setAccessibleName(
+            index.column() == ColonneNiveau ? QStringLiteral("Niveau") : QStringLiteral("Nature"));
         connect(choix, &QComboBox::activated, this, &ChoixZone::transmettre);
         return choix;
     }
@@ -224,8 +224,8 @@ QVBoxLayout *FenetreEffectif::creerSaisie()
     m_ajouter = bouton("AjouterZone", QStringLiteral("&Ajouter une zone"),
         QStringLiteral("Ajoute une zone sous la zone en cours, au même niveau et de même nature"));
     connect(m_ajouter, &QPushButton::clicked, this, &FenetreEffectif::ajouterZone);
-    m_retirer = bouton(
-        "RetirerZone", QStringLiteral("&Retirer la zone"), QStringLiteral("Retire la zone en cours"));
+    m_retirer = bouton("RetirerZone", QStringLiteral("&Retirer la zone"),
+        QStringLiteral("Retire la zone en cours"));
     connect(m_retirer, &QPushButton::clicked, this, &FenetreEffectif::retirerZone);
     auto *boutons = new QVBoxLayout;
     boutons->addWidget(m_ajouter);
@@ -271,7 +271,8 @@ QVBoxLayout *FenetreEffectif::creerResultats()
 
     // The room a window gives is shared by the layout's stretches, not by what each list would
     // like: the zones typed keep theirs.
-    for (QWidget *vue : std::initializer_list<QWidget *> { m_zones, m_niveaux, m_classes, m_avertissements, m_textes }) {
+    for (QWidget *vue : std::initializer_list<QWidget *> {
+             m_zones, m_niveaux, m_classes, m_avertissements, m_textes }) {
         vue->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
         vue->setMinimumHeight(vue->fontMetrics().lineSpacing() * 4);
     }
@@ -306,8 +307,7 @@ QVBoxLayout *FenetreEffectif::creerResultats()
     resultats->addLayout(tables, 3);
     resultats->addWidget(Gabarit::legende(QStringLiteral("Résu&ltat :"), m_bilan));
     resultats->addLayout(bilan);
-    resultats->addWidget(
-        Gabarit::legende(QStringLiteral("Avertissemen&ts :"), m_avertissements));
+    resultats->addWidget(Gabarit::legende(QStringLiteral("Avertissemen&ts :"), m_avertissements));
     resultats->addWidget(m_avertissements, 2);
     resultats->addWidget(Gabarit::legende(QStringLiteral("Textes s&uivis :"), m_textes));
     resultats->addWidget(m_textes, 1);
@@ -382,15 +382,15 @@ Etude FenetreEffectif::etude() const
 
 void FenetreEffectif::afficherEtude(const Etude &lue)
 {
-    const auto &etude = std::get<EtudeEffectif>(lue);
+    const auto &saisie = std::get<EtudeEffectif>(lue);
     {
         const QSignalBlocker silenceTable(m_zones);
         const QSignalBlocker silenceSpectacle(m_spectacle);
         const QSignalBlocker silenceSommeil(m_sommeil);
-        m_spectacle->setChecked(etude.spectacle);
-        m_sommeil->setChecked(etude.sommeil);
+        m_spectacle->setChecked(saisie.spectacle);
+        m_sommeil->setChecked(saisie.sommeil);
         m_zones->setRowCount(0);
-        for (const SaisieZone &zone : etude.zones)
+        for (const SaisieZone &zone : saisie.zones)
             insererZone(m_zones->rowCount(), zone);
     }
     m_zones->setCurrentCell(0, ColonneQuantite);
@@ -431,7 +431,8 @@ void FenetreEffectif::recalculer()
             const Nature *choisie = nature(saisie.zones.at(ligne).nature);
             // The nature's unit, and the seats' cell only where seats are declared.
             const bool places = choisie && choisie->unite == Unite::PlacesSurface;
-            m_zones->item(ligne, ColonneNature)->setToolTip(choisie ? libelle(*choisie, true) : QString());
+            m_zones->item(ligne, ColonneNature)
+                ->setToolTip(choisie ? libelle(*choisie, true) : QString());
             m_zones->item(ligne, ColonneUnite)->setText(choisie ? unite(*choisie) : QString());
             QTableWidgetItem *siege = m_zones->item(ligne, ColonnePlaces);
             siege->setFlags(places ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
@@ -443,7 +444,9 @@ void FenetreEffectif::recalculer()
             CelluleSaisie::marquer(siege, lue.erreurPlaces);
             const bool illisible = !lue.erreurQuantite.isEmpty() || !lue.erreurPlaces.isEmpty();
             m_zones->item(ligne, ColonnePublic)
-                ->setText(lue.zone ? calculZone(*lue.zone) : illisible ? Inconnu : QString());
+                ->setText(lue.zone  ? calculZone(*lue.zone)
+                        : illisible ? Inconnu
+                                    : QString());
         }
     }
 

@@ -35,7 +35,7 @@ public:
 
 protected:
     Etude etude() const override;
-    void afficherEtude(const Etude &etude) override;
+    void afficherEtude(const Etude &lue) override;
     std::function<void(Imprimante &)> pages() const override;
 
 private:

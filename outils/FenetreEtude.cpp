@@ -50,7 +50,8 @@ void FenetreEtude::nouvelle(const Etude &etude)
 {
     charger({}, etude);
     // Compared with an empty study of its kind, it is marked as not saved.
-    m_enregistree = std::visit([](const auto &outil) { return Etude(std::decay_t<decltype(outil)> {}); }, etude);
+    m_enregistree = std::visit(
+        [](const auto &outil) { return Etude(std::decay_t<decltype(outil)> {}); }, etude);
     etudeModifiee();
 }
 
@@ -167,7 +168,8 @@ QHBoxLayout *FenetreEtude::creerCommandes()
                                "fois"),
                 rangee),
         &QAction::triggered, this, &FenetreEtude::enregistrer);
-    connect(commande("EnregistrerSous", QStringLiteral("Enre&gistrer sous…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    connect(commande("EnregistrerSous", QStringLiteral("Enre&gistrer sous…"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                 QStringLiteral("Enregistre l'étude dans un autre fichier"), rangee),
         &QAction::triggered, this, &FenetreEtude::enregistrerSous);
     connect(commande("ExporterPdf", QStringLiteral("E&xporter en PDF…"), {},

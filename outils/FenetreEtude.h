@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de SalvaNOR
 // What every study window shares, whatever it studies:
 //   FenetreEtude   a top-level window over one study: its file and unsaved mark in the caption,
-//                  "Ouvrir…", "Enregistrer" (in place once it has a file), "Enregistrer sous…", "Imprimer", "Exporter en PDF…", and the question
-//                  before unsaved changes would be lost (closing, opening another, quitting)
+//                  "Ouvrir…", "Enregistrer" (in place once it has a file), "Enregistrer sous…",
+//                  "Imprimer", "Exporter en PDF…", and the question before unsaved changes would be
+//                  lost (closing, opening another, quitting)
 //   FenetreDe      the window that shows a kind of study, named by that window's own header
 #pragma once
 

@@ -40,4 +40,3 @@ void remplir(QTableWidget *table, const Tableau &contenu)
             table->item(ligne, colonne)->setText(contenu.lignes[ligne].value(colonne));
         }
 }
-

@@ -3,7 +3,8 @@
 // The tables of the tool windows, alike in each:
 //   tableauSaisie     a table to type into, named for a screen reader; Tab leaves it
 //   tableauResultat   the same, read-only, for a result
-//   remplir           a result's words into a result table, its items kept from one edit to the next
+//   remplir           a result's words into a result table, its items kept from one edit to the
+//   next
 #pragma once
 
 #include "Tableau.h"

@@ -11,8 +11,8 @@ namespace {
 // Words slow to spell: an argument's first byte below their count stands for the word of that rank.
 const char *const Mots[] = { "--calcul", "--niveaux", "--largeurs", "--cinquieme", "--json",
     "--effectif", "--public", "--personnel", "--existant", "--sommeil", "--escalier-unique",
-    "--aide", "--version", "RDC=", "R+", "SS", "p+", "--spectacle", "RDC:M.vente=", "R+1:N.places=",
-    "SS1:personnel=", "RDC:L.banc=" };
+    "--aide", "--version", "RDC=", "R+", "SS", "p+", "--spectacle",
+    "RDC:M.vente=", "R+1:N.places=", "SS1:personnel=", "RDC:L.banc=" };
 
 QStringList arguments(const uint8_t *octets, size_t taille)
 {

@@ -142,8 +142,8 @@ private slots:
     void roleAccessible()
     {
         QTest::failOnWarning(QRegularExpression("Cannot create accessible child interface"));
-        for (const char *entree :
-            { "Article", "Apropos", "SiteInternet", "Effectif", "Niveaux", "Largeurs", "Cinquieme" })
+        for (const char *entree : { "Article", "Apropos", "SiteInternet", "Effectif", "Niveaux",
+                 "Largeurs", "Cinquieme" })
             m_banc->declencher(entree);
         QWidgetList fenetres = QApplication::topLevelWidgets();
         fenetres.removeIf([](const QWidget *fenetre) { return !fenetre->isVisible(); });

@@ -135,7 +135,8 @@ private slots:
             lectureSeule + " | e.salvanor (6 o)");
         ligne("lecture seule, nouveau fichier", "mount -o ro", "nouveau.salvanor",
             lectureSeule + " | e.salvanor (6 o)");
-        ligne("disque plein", "mount plein", "e.salvanor", "le disque est plein | e.salvanor (6 o)");
+        ligne(
+            "disque plein", "mount plein", "e.salvanor", "le disque est plein | e.salvanor (6 o)");
     }
     void ecrire()
     {

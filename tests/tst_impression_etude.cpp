@@ -124,17 +124,11 @@ private slots:
         for (int etage = 64; etage >= 0; --etage)
             saisies << SaisieNiveau { etage, "10", "" };
         const QStringList imprime = imprimer(saisies);
-        const QString travail = m_dossier.filePath(QString("travaux/%1.pdf").arg(m_travaux));
         const QString chemin = m_dossier.filePath("soixante-cinq.pdf");
         QCOMPARE(Impression::exporterPdf(chemin, dessin(saisies)), QString());
-        const auto nombrePages = [](const QString &pdf) {
-            return QRegularExpression("Pages: +(\\d+)")
-                .match(lancer("pdfinfo", { pdf }))
-                .captured(1);
-        };
-        QCOMPARE(nombrePages(travail), nombrePages(chemin));
         const QStringList exporte = pages(chemin);
         QVERIFY(exporte.size() > 1);
+        QCOMPARE(imprime.size(), exporte.size());
         for (qsizetype page = 0; page < exporte.size(); ++page)
             QCOMPARE(imprime.value(page).simplified(), exporte[page].simplified());
     }

@@ -196,8 +196,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         verifierDisposition(m_fenetre,
             { "Saisie", "AjouterEtage", "AjouterSousSol", "RetirerNiveau", "ResultatNiveaux",
-                "ResultatEscaliers", "Avertissements", "Ouvrir", "Enregistrer", "EnregistrerSous", "ExporterPdf",
-                "Imprimer", "Fermer" },
+                "ResultatEscaliers", "Avertissements", "Ouvrir", "Enregistrer", "EnregistrerSous",
+                "ExporterPdf", "Imprimer", "Fermer" },
             "ResultatNiveaux");
     }
 };

@@ -48,7 +48,8 @@ QList<Niveau> batiment(const QString &texte)
         const QString nom = mot.section(u'=', 0, 0);
         const QString effectif = mot.section(u'=', 1).section(u'@', 0, 0);
         const QString profondeur = mot.section(u'@', 1);
-        niveaux << Niveau { nom == "RDC" ? 0 : nom.sliced(2).toInt() * (nom.startsWith("SS") ? -1 : 1),
+        niveaux << Niveau { nom == "RDC" ? 0
+                                         : nom.sliced(2).toInt() * (nom.startsWith("SS") ? -1 : 1),
             effectif == "?" ? std::nullopt : std::optional<qint64>(effectif.toLongLong()),
             profondeur.isEmpty() ? std::nullopt : std::optional(millimetres(profondeur)) };
     }

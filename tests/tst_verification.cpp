@@ -148,7 +148,8 @@ private slots:
         QCOMPARE(FichierEtude::ouvrir(chemin).valeur, std::optional(saisie));
         m_banc->plateforme.fichierChoisi = dossier.filePath("copie");
         QTest::keyClick(m_fenetre, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(FichierEtude::ouvrir(dossier.filePath("copie.salvanor")).valeur, std::optional(saisie));
+        QCOMPARE(
+            FichierEtude::ouvrir(dossier.filePath("copie.salvanor")).valeur, std::optional(saisie));
         QCOMPARE(m_fenetre->windowHandle()->title(), "Vérifier des dégagements — copie.salvanor");
     }
 

@@ -91,14 +91,20 @@ struct Banc
         QTest::keyClick(editeur, Qt::Key_Backspace);
         QTest::keyClicks(editeur, texte);
     }
+    // The windows named `nom` that show.
+    static QWidgetList visibles(const QString &nom)
+    {
+        QWidgetList fenetres = QApplication::topLevelWidgets();
+        fenetres.removeIf([&](auto *vue) { return !vue->isVisible() || vue->objectName() != nom; });
+        return fenetres;
+    }
     // Triggers `entree`, then the one window named `nom` that shows, once exposed, or nullptr.
     QWidget *ouvrir(const char *entree, const QString &nom)
     {
         declencher(entree);
-        QWidgetList visibles = QApplication::topLevelWidgets();
-        visibles.removeIf([&](auto *vue) { return !vue->isVisible() || vue->objectName() != nom; });
-        const bool seule = visibles.size() == 1 && QTest::qWaitForWindowExposed(visibles.first());
-        return seule ? visibles.first() : nullptr;
+        const QWidgetList fenetres = visibles(nom);
+        const bool seule = fenetres.size() == 1 && QTest::qWaitForWindowExposed(fenetres.first());
+        return seule ? fenetres.first() : nullptr;
     }
 };
 
