@@ -216,11 +216,12 @@ private slots:
         QString lu = annonce->text(QAccessible::Name) + " | ";
         if (QAccessibleTableInterface *table = annonce->tableInterface()) {
             for (int colonne = 0; colonne < table->columnCount(); ++colonne) {
-                QAccessibleInterface *cellule = table->cellAt(0, colonne);
+                // The header through the table, as Qt's header-cell interfaces are never freed;
+                // a list has none to read.
                 lu += colonne ? ", " : "";
-                for (auto *entete : cellule->tableCellInterface()->columnHeaderCells())
-                    lu += entete->text(QAccessible::Name) + " : ";
-                lu += cellule->text(QAccessible::Name);
+                if (qobject_cast<QTableView *>(vu))
+                    lu += table->columnDescription(colonne) + " : ";
+                lu += table->cellAt(0, colonne)->text(QAccessible::Name);
             }
         } else {
             lu += annonce->text(QAccessible::Description);
