@@ -121,7 +121,8 @@ private slots:
     }
 
     // The levels' effectifs, staff included, as a new levels study (the RDC always there); the
-    // public and staff into the 5th category. A levels study not saved is asked about first.
+    // public, staff and sleeping rooms into the 5th category. A levels study not saved is asked
+    // about first.
     void reporter()
     {
         ajouter("R+1 M.vente 200");
@@ -149,6 +150,10 @@ private slots:
         QCOMPARE(cinquieme->findChild<QLabel *>("Solutions")->text(),
             "soit 2 dégagements de 0,90 m,\nsoit 1 dégagement de 1,40 m + 1 dégagement de 0,60 m "
             "ou 1 dégagement accessoire");
+        QVERIFY(!cinquieme->findChild<QCheckBox *>("Sommeil")->isChecked());
+        enfant<QCheckBox>("Sommeil")->click();
+        Banc::cliquer(m_fenetre, "VersCinquieme");
+        QVERIFY(cinquieme->findChild<QCheckBox *>("Sommeil")->isChecked());
     }
 
     // Saved, and opened again as typed, a bad cell included; the sample of format 2 opens from
